@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace calc {
+
+// Caption of the error report, made from an executable's path: directory removed, name cut
+// before its first ".", everything after the first character in lower case.
+std::string ApplicationTitle(std::string_view executablePath);
+
+} // namespace calc

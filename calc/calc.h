@@ -1,0 +1,10 @@
+#pragma once
+
+// Every public name of the calculation core.
+#include "calc/apptitle.h"
+#include "calc/cleaning.h"
+#include "calc/errors.h"
+#include "calc/fpmode.h"
+#include "calc/hydraulics.h"
+#include "calc/numbers.h"
+#include "calc/sizing.h"

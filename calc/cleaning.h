@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+
+namespace calc {
+
+// Keeps only what can form a number (digits, "-", "E", "e" and the first decimal mark),
+// gives "0" for nothing, and picks "," or "." as the mark that the current conversion accepts.
+std::string provercifr(std::string text);
+
+// Replaces every occurrence of `search` in `text`, each time searching again from the start.
+// The replacement must not contain the search text unless both are equal.
+std::string substr(std::string search, std::string replacement, std::string text);
+
+} // namespace calc

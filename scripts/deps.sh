@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs, from Debian 12's packages, whatever the build, the program and the tests need and
+# the machine lacks. Sourced by run.sh and test.sh.
+set -euo pipefail
+
+VARNELO_PACKAGES=(
+  cmake g++ make
+  qt6-base-dev libgl-dev
+  libjpeg62-turbo-dev
+  libgtest-dev libbenchmark-dev
+  xvfb xauth
+  fonts-dejavu-core fonts-liberation2 fonts-crosextra-carlito
+)
+
+varnelo_install_missing() {
+  local missing=()
+  local pkg
+  for pkg in "${VARNELO_PACKAGES[@]}" "$@"; do
+    dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "ok installed" || missing+=("$pkg")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing: ${missing[*]}"
+  local sudo=()
+  [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+  "${sudo[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
