@@ -1,1 +1,92 @@
-// Being written.
+#include "calc/hydraulics.h"
+
+#include "calc/errors.h"
+#include "calc/fparith.h"
+#include "calc/numbers.h"
+
+namespace calc {
+
+using fp::Ext;
+using fp::Store;
+
+namespace {
+
+constexpr long double kPi = 3.14L;  // two decimals, as the formulas were calibrated
+constexpr long double kBlasius = 0.3164L;
+constexpr long double kAltshul = 0.11L;
+constexpr long double kGravity = 9.81L;
+constexpr long double kTwiceGravity = 19.62L;
+constexpr int kLaminarLimit = 2300;
+constexpr int kTransitionLimit = 4000;
+
+// x rounded to the given power of ten: RoundToInteger(x * scale) / scale, in extended.
+double RoundedTo(Ext x, long double scale)
+{
+    return Store(Ext(static_cast<long double>(RoundToInteger((x * scale).value()))) / scale);
+}
+
+// The friction factor for a Reynolds number: five tests in order, the last that holds decides.
+double FrictionFactor(double re, double d, double e)
+{
+    double lambda = 0;  // a negative Reynolds number (backward flow) matches no rule
+    if (re <= kLaminarLimit) {
+        re = RoundedTo(re, 1e9L);
+        if (re > 0)
+            lambda = Store(Ext(70) / re);
+    }
+    if (re > kLaminarLimit && re <= kTransitionLimit)
+        lambda = Store(Ext(kBlasius) / stepen(re, 0.25));
+    const Ext smoothLimit = Ext(10) * d / e;
+    const Ext roughLimit = Ext(560) * d / e;
+    if (re > kTransitionLimit && Ext(re) <= smoothLimit)
+        lambda = Store(Ext(kBlasius) / stepen(re, 0.25));
+    if (Ext(re) > smoothLimit && Ext(re) <= roughLimit)
+        lambda = Store(Ext(kAltshul) * stepen(Store(Ext(e) / d + Ext(68) / re), 0.25));
+    if (Ext(re) > roughLimit)
+        lambda = Store(Ext(kAltshul) * stepen(Store(Ext(e) / d), 0.25));
+    return lambda;
+}
+
+} // namespace
+
+double funskorost(double flow, double diameter)
+{
+    double v = 0;  // no flow through a pipe without a (positive) diameter
+    if (diameter > 0)
+        v = Store(Ext(4) * flow / 60000 / (Ext(kPi) * diameter * diameter));
+    return RoundedTo(v, 1e6L);
+}
+
+double formulkms(double flow, double diameter, double zeta)
+{
+    const double v = funskorost(flow, Store(Ext(diameter) / 1000));
+    return mintoch(Store(Ext(zeta) * v * v / kTwiceGravity));
+}
+
+double formul(double roughness, double viscosity, double flow, double diameter, double length)
+{
+    const double d = Store(Ext(diameter) / 1000);
+    const double v = funskorost(flow, d);
+    double re = 0;  // no Reynolds number without a (positive) viscosity
+    if (viscosity > 0)
+        re = Store(Ext(v) * d / (Ext(viscosity) / 1000000));
+    const double e = Store(Ext(roughness) / 1000);
+    const double lambda = FrictionFactor(re, d, e);
+    return mintoch(Store(Ext(length) * v * v * lambda / (Ext(d) * 2 * kGravity)));
+}
+
+double stepen(double base, double exponent)
+{
+    return Store(fp::Exp(Ext(exponent) * fp::Ln(base)));
+}
+
+double mintoch(double value)
+{
+    try {
+        return RoundedTo(value, 1e4L);
+    } catch (const EMathError &) {
+        return value;
+    }
+}
+
+} // namespace calc

@@ -1,1 +1,171 @@
-// Being written.
+#include "calc/sizing.h"
+
+#include <array>
+
+#include "calc/cleaning.h"
+#include "calc/errors.h"
+#include "calc/fparith.h"
+#include "calc/hydraulics.h"
+#include "calc/numbers.h"
+
+namespace calc {
+
+using fp::Ext;
+using fp::Store;
+
+namespace {
+
+// The floor pipe (metal-plastic 16 x 2.0) and the water in it.
+constexpr double kFloorPipeInnerDiameter = 12;  // mm
+constexpr double kFloorPipeRoughness = 0.01;    // mm
+constexpr double kWaterViscosity = 0.61;        // mm²/s
+constexpr int kWaterHeatConstant = 1163;
+
+// Both branches of the mixing unit, and their local-resistance coefficients.
+constexpr double kUnitBranchDiameter = 25;  // mm
+constexpr double kBoilerBranchZeta = 175;
+constexpr double kRecirculationBranchZeta = 25;
+constexpr long double kBoilerBranchAllowance = 1.05L;
+
+constexpr int kMostCircuits = 50;
+
+// Heat output of 100 m of floor pipe (W), by pitch and set temperature, for 5 K and 10 K drops.
+struct DesignRow {
+    int setTemperature;  // °C
+    int heatAt5K;
+    int heatAt10K;
+};
+constexpr std::array<int, 3> kPitches = {100, 150, 200};  // mm
+constexpr std::array<std::array<DesignRow, 6>, 3> kDesignTable = {{
+    {{{35, 314, 202}, {40, 544, 428}, {45, 778, 661}, {50, 1015, 896}, {55, 1254, 1135},
+      {60, 1495, 1375}}},
+    {{{35, 408, 262}, {40, 705, 556}, {45, 1008, 856}, {50, 1314, 1160}, {55, 1622, 1468},
+      {60, 1932, 1777}}},
+    {{{35, 481, 310}, {40, 831, 655}, {45, 1187, 1009}, {50, 1546, 1366}, {55, 1908, 1727},
+      {60, 2272, 2090}}},
+}};
+
+// Pump line: flow (m³/h) = atZeroHead - slope * head (m).
+struct PumpLine {
+    long double atZeroHead;
+    long double slope;
+};
+constexpr std::array<PumpLine, 3> kPumpLines = {{
+    {4, 2.0L / 3.0L},  // willo 25/6
+    {3, 0.75L},        // willo 25/4
+    {5, 0.625L},       // willo 25/8
+}};
+
+constexpr int kBoilerTemperatureCount = 5;
+constexpr int kTemperatureDropCount = 2;
+constexpr int kPipeCount = 1;
+
+bool InRange(int index, std::size_t count) { return index >= 0 && std::size_t(index) < count; }
+
+void CheckSelections(const SizingInputs &in)
+{
+    const bool valid = InRange(in.BoilerTempIndex, kBoilerTemperatureCount)
+        && InRange(in.SetTempIndex, kDesignTable[0].size())
+        && InRange(in.TempDropIndex, kTemperatureDropCount)
+        && InRange(in.PitchIndex, kPitches.size()) && InRange(in.PipeIndex, kPipeCount)
+        && InRange(in.PumpIndex, kPumpLines.size());
+    if (!valid)
+        throw Exception("Selection index out of range");
+}
+
+double RoundedToHundredths(Ext x)
+{
+    return Store(Ext(static_cast<long double>(RoundToInteger((x * 100).value()))) / 100);
+}
+
+double ReadPipeLength(const std::string &typed)
+{
+    const double length = Store(TextToNumber(provercifr(typed)));
+    if (length < 0)
+        throw Exception("Длина трубы не может быть отрицательной");
+    return length;
+}
+
+// The flow (l/min) that carries `power` (L q 10) at a temperature difference `kelvin`.
+double FlowFor(double power, int kelvin)
+{
+    return Store(Ext(power) / (kWaterHeatConstant * kelvin) / 60);
+}
+
+// Unit loss of the mixing unit at `circuits` circuits: the larger of its two branches.
+double UnitLossAt(int circuits, double flow, double boilerShare, double recirculationShare)
+{
+    const double boilerFlow = Store(Ext(circuits) * flow * boilerShare);
+    const double boilerLoss = Store(
+        Ext(formulkms(boilerFlow, kUnitBranchDiameter, kBoilerBranchZeta)) * kBoilerBranchAllowance);
+    const double recirculationFlow = Store(Ext(circuits) * flow * recirculationShare);
+    const double recirculationLoss =
+        formulkms(recirculationFlow, kUnitBranchDiameter, kRecirculationBranchZeta);
+    return boilerLoss >= recirculationLoss ? boilerLoss : recirculationLoss;
+}
+
+struct CircuitSearch {
+    double circuits = 1;
+    double unitLoss = 0;
+};
+
+// Tries every count from 1 to 50 and keeps the largest that the pump line can feed. When
+// none passes, the count is 1 and the unit loss that of one circuit, so that every result
+// belongs to the same count.
+CircuitSearch SearchCircuits(double flow, double frictionHead, double boilerShare,
+                             double recirculationShare, const PumpLine &pump)
+{
+    CircuitSearch found;
+    for (int i = 1; i <= kMostCircuits; ++i) {
+        const double unitLoss = UnitLossAt(i, flow, boilerShare, recirculationShare);
+        const double totalHead = Store(Ext(frictionHead) + unitLoss);
+        const double pumpFlow = Store(Ext(pump.atZeroHead) - Ext(pump.slope) * totalHead);
+        const Ext capacity = Ext(pumpFlow) / 60 * 1000 / flow;
+        if (i == 1 || Ext(i) < capacity)
+            found = {double(i), unitLoss};
+    }
+    return found;
+}
+
+} // namespace
+
+SizingOutcome SizeMixingUnit(const SizingInputs &in, SizingResults &out)
+{
+    CheckSelections(in);
+    const double length = ReadPipeLength(in.PipeLengthText);
+    const int pitch = kPitches[in.PitchIndex];
+    const DesignRow &row = kDesignTable[in.PitchIndex][in.SetTempIndex];
+    const int boilerTemperature = 10 * in.BoilerTempIndex + 50;
+    if (boilerTemperature < row.setTemperature)
+        return SizingOutcome::SetTempAboveBoiler;
+
+    const int drop = in.TempDropIndex == 0 ? 5 : 10;
+    const int heat = in.TempDropIndex == 0 ? row.heatAt5K : row.heatAt10K;
+    const double power = Store(Ext(length) * heat * 10);
+    const double flow = FlowFor(power, drop);
+    out.CircuitFlow = RoundedToHundredths(flow);
+
+    const double frictionHead =
+        formul(kFloorPipeRoughness, kWaterViscosity, flow, kFloorPipeInnerDiameter, length);
+    const double boilerDifference = boilerTemperature - (row.setTemperature - drop);
+    const double boilerFlow = FlowFor(power, int(boilerDifference));
+    const double recirculationFlow = Store(Ext(flow) - boilerFlow);
+    const double boilerShare = Store(Ext(boilerFlow) / (Ext(boilerFlow) + recirculationFlow));
+    const double recirculationShare =
+        Store(Ext(recirculationFlow) / (Ext(boilerFlow) + recirculationFlow));
+
+    const CircuitSearch search = SearchCircuits(flow, frictionHead, boilerShare,
+                                                recirculationShare, kPumpLines[in.PumpIndex]);
+    out.UnitResistance = RoundedToHundredths(search.unitLoss);
+    out.MaxCircuits = search.circuits;
+    out.ManifoldHead = frictionHead;
+
+    const double heatPerMetre = Store(Ext(heat) / 100);
+    out.HeatOutput = RoundedToHundredths(Ext(search.circuits) * heatPerMetre * length / 1000);
+    const double area = Store(Ext(search.circuits) * length * pitch / 1000);
+    out.SpecificOutput = RoundedToHundredths(Ext(search.circuits) * heatPerMetre * length / area);
+    out.Area = RoundedToHundredths(area);
+    return SizingOutcome::Computed;
+}
+
+} // namespace calc
