@@ -31,10 +31,29 @@ void RaiseOverflow()
     throw EOverflow();
 }
 
+namespace {
+
+bool OverflowFlagged()
+{
+    unsigned short status = 0;
+    asm volatile("fnstsw %0" : "=am"(status));
+    constexpr unsigned short kOverflowFlag = 0x08;
+    return (status & kOverflowFlag) != 0;
+}
+
+} // namespace
+
+void RaiseFaultOf(long double value)
+{
+    if (std::isnan(value) && !OverflowFlagged())
+        RaiseInvalidOp();
+    RaiseOverflow();
+}
+
 Ext Ln(Ext x)
 {
-    const long double v = x.value();
-    if (std::isnan(v) || v < 0)
+    const long double v = Checked(x.value());
+    if (v < 0)
         RaiseInvalidOp();
     if (v == 0)
         RaiseZeroDivide();
@@ -43,11 +62,9 @@ Ext Ln(Ext x)
 
 Ext Exp(Ext x)
 {
-    const long double v = x.value();
-    if (std::isnan(v))
-        RaiseInvalidOp();
+    const long double v = Checked(x.value());
     const long double result = std::exp(v);
-    if (std::isinf(result) && std::isfinite(v))
+    if (std::isinf(result))
         RaiseOverflow();
     return result;
 }

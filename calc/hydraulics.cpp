@@ -19,11 +19,7 @@ constexpr long double kTwiceGravity = 19.62L;
 constexpr int kLaminarLimit = 2300;
 constexpr int kTransitionLimit = 4000;
 
-// x rounded to the given power of ten: RoundToInteger(x * scale) / scale, in extended.
-double RoundedTo(Ext x, long double scale)
-{
-    return Store(Ext(static_cast<long double>(RoundToInteger((x * scale).value()))) / scale);
-}
+double RoundedTo(Ext x, long double scale) { return Store(fp::RoundedToScale(x, scale)); }
 
 // The friction factor for a Reynolds number: five tests in order, the last that holds decides.
 double FrictionFactor(double re, double d, double e)

@@ -3,7 +3,6 @@
 #include <cfenv>
 #include <cmath>
 #include <cstdlib>
-#include <math.h>
 
 #include "calc/errors.h"
 #include "calc/fparith.h"
@@ -227,11 +226,7 @@ std::string NumberToText(long double value)
 
 std::int64_t RoundToInteger(long double value)
 {
-    const long double rounded = ::roundevenl(value);
-    // NaN fails both comparisons.
-    if (!(rounded >= -0x1p63L && rounded < 0x1p63L))
-        fp::RaiseInvalidOp();
-    return static_cast<std::int64_t>(rounded);
+    return static_cast<std::int64_t>(fp::RoundToWhole(value));
 }
 
 } // namespace calc

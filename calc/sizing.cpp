@@ -75,7 +75,7 @@ void CheckSelections(const SizingInputs &in)
 
 double RoundedToHundredths(Ext x)
 {
-    return Store(Ext(static_cast<long double>(RoundToInteger((x * 100).value()))) / 100);
+    return Store(fp::RoundedToScale(x, 100));
 }
 
 double ReadPipeLength(const std::string &typed)
@@ -93,7 +93,7 @@ double FlowFor(double power, int kelvin)
 }
 
 // Unit loss of the mixing unit at `circuits` circuits: the larger of its two branches.
-double UnitLossAt(int circuits, double flow, double boilerShare, double recirculationShare)
+[[gnu::flatten]] double UnitLossAt(int circuits, double flow, double boilerShare, double recirculationShare)
 {
     const double boilerFlow = Store(Ext(circuits) * flow * boilerShare);
     const double boilerLoss = Store(

@@ -1,0 +1,10 @@
+#include <gtest/gtest.h>
+
+#include "calc/calc.h"
+
+int main(int argc, char **argv)
+{
+    calc::LoadFloatingPointMode();
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

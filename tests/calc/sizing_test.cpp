@@ -1,0 +1,249 @@
+#include <array>
+#include <optional>
+
+#include "calc/calc.h"
+#include "decimal_mark.h"
+
+using namespace calc;
+
+namespace {
+
+// List positions of the calculator page's items.
+int BoilerIndex(int celsius) { return (celsius - 50) / 10; }
+int SetIndex(int celsius) { return (celsius - 35) / 5; }
+int DropIndex(int kelvin) { return kelvin == 5 ? 0 : 1; }
+int PitchIndexOf(int mm) { return (mm - 100) / 50; }
+enum Pump { Willo25_6 = 0, Willo25_4 = 1, Willo25_8 = 2 };
+
+SizingInputs Inputs(int boiler, int set, int drop, const char *length, int pitch, Pump pump)
+{
+    SizingInputs in;
+    in.BoilerTempIndex = BoilerIndex(boiler);
+    in.SetTempIndex = SetIndex(set);
+    in.TempDropIndex = DropIndex(drop);
+    in.PipeLengthText = length;
+    in.PitchIndex = PitchIndexOf(pitch);
+    in.PipeIndex = 0;
+    in.PumpIndex = pump;
+    return in;
+}
+
+// The seven boxes in the order the page writes them, as texts ("-" for a field not set).
+using Boxes = std::array<std::string, 7>;
+
+Boxes Texts(const SizingResults &r)
+{
+    const std::optional<double> fields[] = {r.CircuitFlow,  r.UnitResistance, r.MaxCircuits,
+                                            r.ManifoldHead, r.HeatOutput,     r.SpecificOutput,
+                                            r.Area};
+    Boxes texts;
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        texts[i] = fields[i] ? NumberToText(*fields[i]) : "-";
+    return texts;
+}
+
+struct WorkedCase {
+    const char *name;
+    SizingInputs inputs;
+    Boxes expected;  // flow, resistance, circuits, manifold, kW, W/m², m² written with ","
+};
+
+const WorkedCase kWorkedCases[] = {
+    {"Defaults", Inputs(70, 50, 5, "80", 150, Willo25_6),
+     {"3,01", "0,85", "10", "2,1942", "10,51", "87,6", "120"}},
+    {"SmallerPump", Inputs(70, 50, 5, "80", 150, Willo25_4),
+     {"3,01", "0,31", "6", "2,1942", "6,31", "87,6", "72"}},
+    {"LargerPump", Inputs(70, 50, 5, "80", 150, Willo25_8),
+     {"3,01", "1,67", "14", "2,1942", "14,72", "87,6", "168"}},
+    {"TenKelvinDrop", Inputs(70, 50, 10, "80", 150, Willo25_6),
+     {"1,33", "1,79", "29", "0,5245", "26,91", "77,33", "348"}},
+    {"BoilerSideLarger", Inputs(60, 50, 5, "80", 150, Willo25_6),
+     {"3,01", "1,09", "10", "2,1942", "10,51", "87,6", "120"}},
+    {"EqualTemperatures", Inputs(50, 50, 5, "80", 150, Willo25_6),
+     {"3,01", "1,57", "4", "2,1942", "4,2", "87,6", "48"}},
+    {"LowSetTemperature", Inputs(70, 35, 5, "80", 150, Willo25_6),
+     {"0,94", "1,91", "44", "0,2834", "14,36", "27,2", "528"}},
+    {"HotNarrowPitch", Inputs(90, 60, 5, "60", 100, Willo25_8),
+     {"2,57", "2,06", "17", "1,2468", "15,25", "149,5", "102"}},
+    {"CeilingOfFifty", Inputs(70, 50, 5, "10", 150, Willo25_6),
+     {"0,38", "0,33", "50", "0,0084", "6,57", "87,6", "75"}},
+    // No count passes: one circuit, and the unit resistance of that one circuit.
+    {"PumpCannotFeedOne", Inputs(70, 50, 5, "150", 150, Willo25_6),
+     {"5,65", "0,03", "1", "12,9178", "1,97", "87,6", "22,5"}},
+    {"LengthTypedWithUnit", Inputs(70, 50, 5, " 80 м", 150, Willo25_6),
+     {"3,01", "0,85", "10", "2,1942", "10,51", "87,6", "120"}},
+    {"LengthWithOtherSeparator", Inputs(70, 50, 5, "80.0", 150, Willo25_6),
+     {"3,01", "0,85", "10", "2,1942", "10,51", "87,6", "120"}},
+};
+
+struct MarkedCase {
+    WorkedCase worked;
+    char mark;
+};
+
+class SizingWorkedCases : public testing::TestWithParam<MarkedCase> {};
+
+TEST_P(SizingWorkedCases, BoxesShowTheWorkedValues)
+{
+    const auto &[worked, mark] = GetParam();
+    WithDecimalMark guard(mark);
+    SizingResults results;
+    EXPECT_EQ(SizeMixingUnit(worked.inputs, results), SizingOutcome::Computed);
+    Boxes expected = worked.expected;
+    for (auto &text : expected)
+        text = WithMark(text, mark);
+    EXPECT_EQ(Texts(results), expected);
+}
+
+std::vector<MarkedCase> AllMarkedCases()
+{
+    std::vector<MarkedCase> cases;
+    for (const char mark : {',', '.'})
+        for (const auto &worked : kWorkedCases)
+            cases.push_back({worked, mark});
+    return cases;
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, SizingWorkedCases, testing::ValuesIn(AllMarkedCases()),
+                         [](const auto &info) {
+                             return std::string(info.param.worked.name)
+                                 + (info.param.mark == ',' ? "Comma" : "Point");
+                         });
+
+TEST(SizeMixingUnit, SpecificOutputDependsOnlyOnTableAndPitch)
+{
+    WithDecimalMark guard(',');
+    for (const char *length : {"5", "33,3", "80", "120"})
+        for (const Pump pump : {Willo25_6, Willo25_4, Willo25_8}) {
+            SizingResults r;
+            SizeMixingUnit(Inputs(70, 50, 5, length, 150, pump), r);
+            EXPECT_EQ(NumberToText(*r.SpecificOutput), "87,6") << length << " pump " << pump;
+        }
+}
+
+TEST(SizeMixingUnit, SetTemperatureAboveBoilerSetsNothing)
+{
+    for (const char *length : {"80", "", "0"}) {
+        SizingResults r;
+        EXPECT_EQ(SizeMixingUnit(Inputs(50, 55, 5, length, 150, Willo25_6), r),
+                  SizingOutcome::SetTempAboveBoiler);
+        EXPECT_EQ(Texts(r), Boxes({"-", "-", "-", "-", "-", "-", "-"}));
+    }
+    SizingResults r;
+    EXPECT_EQ(SizeMixingUnit(Inputs(50, 60, 5, "80", 150, Willo25_6), r),
+              SizingOutcome::SetTempAboveBoiler);
+}
+
+// An error stops the run; the fields set before it stay set, the others stay empty.
+struct FailingCase {
+    const char *name;
+    const char *length;
+    int setTemperature;
+    const char *message;
+    const char *flowShown;  // "-" when the flow was not set either
+};
+
+class SizingFailures : public testing::TestWithParam<FailingCase> {};
+
+TEST_P(SizingFailures, StopAtTheRightStep)
+{
+    WithDecimalMark guard(',');
+    const auto &c = GetParam();
+    SizingResults r;
+    try {
+        SizeMixingUnit(Inputs(70, c.setTemperature, 5, c.length, 150, Willo25_6), r);
+        FAIL() << "no error";
+    } catch (const Exception &e) {
+        EXPECT_STREQ(e.what(), c.message);
+    }
+    EXPECT_EQ(Texts(r), Boxes({c.flowShown, "-", "-", "-", "-", "-", "-"}));
+    EXPECT_TRUE(FloatingPointModeInForce());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lengths, SizingFailures,
+    testing::Values(
+        FailingCase{"Empty", "", 50, "Invalid floating point operation", "0"},
+        FailingCase{"Zero", "0", 50, "Invalid floating point operation", "0"},
+        FailingCase{"Letters", "abc", 50, "Invalid floating point operation", "0"},
+        FailingCase{"MinusBetweenDigits", "1-2", 50, "'1-2' is not a valid floating point value",
+                    "-"},
+        FailingCase{"ConvertErrorBeforeTemperatureCheck", "1-2", 60,
+                    "'1-2' is not a valid floating point value", "-"},
+        FailingCase{"CleanedTextIsQuoted", "8.5.x-", 50,
+                    "'8.5-' is not a valid floating point value", "-"},
+        FailingCase{"BeyondDouble", "1E400", 50, "Floating point overflow", "-"},
+        FailingCase{"Negative", "-80", 50, "Длина трубы не может быть отрицательной", "-"},
+        FailingCase{"NegativeBeforeTemperatureCheck", "-1", 60,
+                    "Длина трубы не может быть отрицательной", "-"},
+        FailingCase{"FlowTooLargeToRound", "1E30", 50, "Invalid floating point operation", "-"},
+        FailingCase{"VelocityTooLargeToRound", "1E16", 50, "Invalid floating point operation",
+                    "376612209802236"}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST(SizeMixingUnit, NegativeZeroLengthCountsAsZero)
+{
+    SizingResults r;
+    EXPECT_THROW(SizeMixingUnit(Inputs(70, 50, 5, "-0", 150, Willo25_6), r), EInvalidOp);
+    ASSERT_TRUE(r.CircuitFlow);
+    EXPECT_EQ(NumberToText(*r.CircuitFlow), "0");
+}
+
+TEST(SizeMixingUnit, RunAfterAnErrorEqualsAFreshRun)
+{
+    WithDecimalMark guard(',');
+    SizingResults fresh;
+    SizeMixingUnit(SizingInputs{}, fresh);
+    for (const char *bad : {"", "1E400", "1E30", "1-2"}) {
+        SizingInputs in;
+        in.PipeLengthText = bad;
+        SizingResults failed;
+        EXPECT_ANY_THROW(SizeMixingUnit(in, failed)) << bad;
+        SizingResults again;
+        EXPECT_EQ(SizeMixingUnit(SizingInputs{}, again), SizingOutcome::Computed);
+        EXPECT_EQ(Texts(again), Texts(fresh)) << "after " << bad;
+    }
+}
+
+TEST(SizeMixingUnit, RefusesListPositionsOutOfRange)
+{
+    const auto withIndex = [](int SizingInputs::*field, int value) {
+        SizingInputs in;
+        in.*field = value;
+        return in;
+    };
+    const SizingInputs bad[] = {
+        withIndex(&SizingInputs::BoilerTempIndex, 5), withIndex(&SizingInputs::SetTempIndex, -1),
+        withIndex(&SizingInputs::TempDropIndex, 2),   withIndex(&SizingInputs::PitchIndex, 3),
+        withIndex(&SizingInputs::PipeIndex, 1),       withIndex(&SizingInputs::PumpIndex, 3),
+    };
+    for (const auto &in : bad) {
+        SizingResults r;
+        EXPECT_THROW(SizeMixingUnit(in, r), Exception);
+        EXPECT_FALSE(r.CircuitFlow);
+    }
+}
+
+TEST(SizeMixingUnit, EveryListCombinationComputesOrAsksForTheNotice)
+{
+    WithDecimalMark guard(',');
+    for (int boiler = 0; boiler < 5; ++boiler)
+        for (int set = 0; set < 6; ++set)
+            for (int drop = 0; drop < 2; ++drop)
+                for (int pitch = 0; pitch < 3; ++pitch)
+                    for (int pump = 0; pump < 3; ++pump) {
+                        SizingInputs in{boiler, set, drop, "80", pitch, 0, pump};
+                        SizingResults r;
+                        const auto outcome = SizeMixingUnit(in, r);
+                        const bool tooHot = 10 * boiler + 50 < 35 + 5 * set;
+                        EXPECT_EQ(outcome, tooHot ? SizingOutcome::SetTempAboveBoiler
+                                                  : SizingOutcome::Computed);
+                        if (!tooHot) {
+                            EXPECT_GE(*r.MaxCircuits, 1);
+                            EXPECT_LE(*r.MaxCircuits, 50);
+                            EXPECT_TRUE(r.Area);
+                        }
+                    }
+}
+
+} // namespace
