@@ -49,8 +49,14 @@ std::string substr(std::string search, std::string replacement, std::string text
 {
     if (search.empty() || search == replacement)
         return text;
-    for (auto at = text.find(search); at != std::string::npos; at = text.find(search))
+    // Each pass searches from the start again, so "aa" -> "a" in "aaaa" gives "a". When the
+    // replacement holds the search text that would never end: then one pass left to right.
+    const bool replacementHoldsSearch = replacement.find(search) != std::string::npos;
+    std::size_t from = 0;
+    for (auto at = text.find(search); at != std::string::npos; at = text.find(search, from)) {
         text.replace(at, search.size(), replacement);
+        from = replacementHoldsSearch ? at + replacement.size() : 0;
+    }
     return text;
 }
 

@@ -9,7 +9,7 @@ namespace calc {
 std::string provercifr(std::string text);
 
 // Replaces every occurrence of `search` in `text`, each time searching again from the start.
-// The replacement must not contain the search text unless both are equal.
+// A replacement that holds the search text is put in once per occurrence, in one pass.
 std::string substr(std::string search, std::string replacement, std::string text);
 
 } // namespace calc

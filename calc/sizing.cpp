@@ -93,7 +93,8 @@ double FlowFor(double power, int kelvin)
 }
 
 // Unit loss of the mixing unit at `circuits` circuits: the larger of its two branches.
-[[gnu::flatten]] double UnitLossAt(int circuits, double flow, double boilerShare, double recirculationShare)
+[[gnu::flatten]] double UnitLossAt(int circuits, double flow, double boilerShare,
+                                   double recirculationShare)
 {
     const double boilerFlow = Store(Ext(circuits) * flow * boilerShare);
     const double boilerLoss = Store(

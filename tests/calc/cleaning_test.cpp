@@ -83,6 +83,8 @@ TEST(Substr, ReplacesEveryOccurrenceSearchingFromTheStartEachTime)
         {"aa", "a", "aaaa", "a"},
         {"ab", "", "aabb", ""},
         {",", ".", "", ""},
+        {"a", "aa", "aba", "aabaa"},  // would never end if each pass started again
+        {"1", "21", "111", "212121"},
     };
     for (const auto &c : cases)
         EXPECT_EQ(substr(c.search, c.replacement, c.text), c.expected)
