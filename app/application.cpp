@@ -1,0 +1,34 @@
+#include "app/application.h"
+
+#include "app/regionalsettings.h"
+#include "calc/apptitle.h"
+#include "ui/errorreport.h"
+#include "ui/fonts.h"
+
+Application::Application(int &argc, char **argv) : QApplication(argc, argv)
+{
+    const std::string title = calc::ApplicationTitle(applicationFilePath().toStdString());
+    SetReportCaption(QString::fromStdString(title));
+    setFont(FormFont());
+    FollowRegionalSettings();
+}
+
+bool Application::notify(QObject *receiver, QEvent *event)
+{
+    // Every handler runs in its own guard; this one catches what a handler outside them lets
+    // escape, so that the program goes on with the next event.
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (...) {
+        ReportCurrentError();
+    }
+    return false;
+}
+
+bool Application::event(QEvent *event)
+{
+    const bool handled = QApplication::event(event);
+    if (event->type() == QEvent::LocaleChange)
+        FollowRegionalSettings();
+    return handled;
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QApplication>
+
+// The program's application object. Creating it names the error report after the running
+// executable and reads the decimal mark; it follows later changes of the regional settings,
+// and it is the last guard that keeps an escaping error from ending the program.
+class Application : public QApplication {
+    Q_OBJECT
+
+public:
+    Application(int &argc, char **argv);
+
+    bool notify(QObject *receiver, QEvent *event) override;
+
+protected:
+    bool event(QEvent *event) override;
+};

@@ -1,0 +1,12 @@
+#include "app/application.h"
+#include "app/programwindows.h"
+#include "calc/fpmode.h"
+
+int main(int argc, char *argv[])
+{
+    calc::LoadFloatingPointMode();
+    Application application(argc, argv);
+    ProgramWindows windows;
+    windows.Form1.show();
+    return application.exec();
+}

@@ -1,0 +1,273 @@
+#include "app/mainwindow.h"
+
+#include "app/placement.h"
+#include "ui/calculatorpage.h"
+#include "ui/controls.h"
+#include "ui/errorreport.h"
+#include "ui/fonts.h"
+#include "ui/tabset.h"
+#include "ui/weblinks.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMenuBar>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTextBlockFormat>
+#include <QTextCursor>
+#include <QTextEdit>
+#include <QWheelEvent>
+
+#include <span>
+
+namespace {
+
+constexpr QSize kClientBelowMenu{699, 567};
+constexpr QSize kPanel7{697, 561};
+constexpr QRect kPanel1{1, 1, 695, 33};
+constexpr QRect kPageControl1{1, 34, 695, 471};
+constexpr QRect kPanel3{1, 505, 695, 55};
+constexpr QRect kRichEdit1{1, 1, 693, 53};
+constexpr QRect kPageControl4{0, 0, 689, 441};
+constexpr int kWheelStep = 5;
+
+constexpr QColor kHeaderBackground{166, 202, 240};
+constexpr QColor kHeaderText{0, 128, 0};
+
+constexpr const char *kInfoLine1 = "       Подробную информацию о гидравлических и тепловых расчетах";
+constexpr const char *kInfoLine2 = "       Вы найдете здесь: ";
+
+struct PageSpec {
+    QWidget *TForm1::*page;
+    const char *name;
+    const char *caption;
+};
+
+// The reference tabs of PageControl1 (the calculator page comes first, before them).
+constexpr PageSpec kReferencePages[] = {
+    {&TForm1::TabSheet5, "TabSheet5", "Программа"},
+    {&TForm1::TabSheet11, "TabSheet11", "Программа 2"},
+    {&TForm1::TabSheet18, "TabSheet18", "Программа 3"},
+    {&TForm1::TabSheet3, "TabSheet3", "С чего начинается расчет?"},
+    {&TForm1::TabSheet2, "TabSheet2", "Конструкторские расчеты"},
+    {&TForm1::TabSheet4, "TabSheet4", "Тепловые расчеты"},
+};
+
+constexpr PageSpec kProgramViews[] = {
+    {&TForm1::TabSheet6, "TabSheet6", "Вид 1"},
+    {&TForm1::TabSheet7, "TabSheet7", "Вид 2"},
+    {&TForm1::TabSheet8, "TabSheet8", "Вид 3"},
+    {&TForm1::TabSheet9, "TabSheet9", "Вид 4"},
+    {&TForm1::TabSheet10, "TabSheet10", "Подробнее о программе"},
+};
+
+constexpr PageSpec kProgram2Views[] = {
+    {&TForm1::TabSheet12, "TabSheet12", "Вид 1"},
+    {&TForm1::TabSheet13, "TabSheet13", "Вид 2"},
+    {&TForm1::TabSheet14, "TabSheet14", "Вид 3"},
+    {&TForm1::TabSheet15, "TabSheet15", "Вид 4"},
+    {&TForm1::TabSheet16, "TabSheet16", "Вид 5"},
+    {&TForm1::TabSheet17, "TabSheet17", "Подробнее о программе"},
+};
+
+constexpr PageSpec kProgram3Views[] = {
+    {&TForm1::TabSheet19, "TabSheet19", "Вид 1"},
+    {&TForm1::TabSheet20, "TabSheet20", "Вид 2"},
+    {&TForm1::TabSheet21, "TabSheet21", "Вид 3"},
+    {&TForm1::TabSheet22, "TabSheet22", "Вид 4"},
+    {&TForm1::TabSheet23, "TabSheet23", "Подробнее"},
+};
+
+QString Text(const char *utf8) { return QString::fromUtf8(utf8); }
+
+} // namespace
+
+TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Varnelo v 1.0"));
+    setFont(FormFont());
+    setBackgroundRole(QPalette::Button);
+    CreateMenu();
+    CreateFrame();
+    CreateInfoBox();
+    CreatePages();
+    CreateInnerTabSets();
+    SelectStoredPages();
+    SetKeyboardOrder();
+    SizeAndPlace();
+    QCoreApplication::instance()->installEventFilter(this);
+    FormCreate();
+}
+
+void TForm1::CreateMenu()
+{
+    MainMenu1 = menuBar();
+    MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
+    N1 = MainMenu1->addMenu(QStringLiteral("Файл"));
+    N2 = N1->addAction(QStringLiteral("Закрыть"));
+    N3 = MainMenu1->addMenu(QStringLiteral("Форум сантехников"));
+    N5 = N3->addAction(QStringLiteral("Перейти на Форум Сантехников"));
+    N4 = MainMenu1->addMenu(QStringLiteral("Проектирование систем отопления и водоснаюжения"));
+    N6 = N4->addAction(QStringLiteral("Перейти на сайт услуг по проектированию"));
+    N1->setObjectName(QStringLiteral("N1"));
+    N2->setObjectName(QStringLiteral("N2"));
+    N3->setObjectName(QStringLiteral("N3"));
+    N4->setObjectName(QStringLiteral("N4"));
+    N5->setObjectName(QStringLiteral("N5"));
+    N6->setObjectName(QStringLiteral("N6"));
+    connect(N2, &QAction::triggered, this, Guarded([this] { N2Click(); }));
+    connect(N5, &QAction::triggered, this, Guarded([this] { N5Click(); }));
+    connect(N6, &QAction::triggered, this, Guarded([this] { N6Click(); }));
+}
+
+void TForm1::CreateFrame()
+{
+    ScrollBox1 = new ScrollBox(this, QStringLiteral("ScrollBox1"));
+    ScrollBox1->setFrameShape(QFrame::NoFrame);
+    ScrollBox1->viewport()->setBackgroundRole(QPalette::Button);
+    ScrollBox1->viewport()->setAutoFillBackground(true);
+    setCentralWidget(ScrollBox1);
+
+    Panel7 = new Panel(ScrollBox1, QStringLiteral("Panel7"));
+    Panel7->setFixedSize(kPanel7);
+    ScrollBox1->setWidget(Panel7);
+
+    Panel1 = new Panel(Panel7, QStringLiteral("Panel1"),
+                       QStringLiteral("Сборник инструментов для расчета систем водоснабжения "
+                                      "и отопления"));
+    Panel1->setGeometry(kPanel1);
+    Panel1->setFont(HeaderFont());
+    QPalette header = Panel1->palette();
+    header.setColor(QPalette::Button, kHeaderBackground);
+    header.setColor(QPalette::WindowText, kHeaderText);
+    Panel1->setPalette(header);
+
+    PageControl1 = new TabSet(Panel7, QStringLiteral("PageControl1"));
+    PageControl1->setGeometry(kPageControl1);
+    PageControl1->Tabs()->setAccessibleName(QStringLiteral("Разделы"));
+}
+
+void TForm1::CreateInfoBox()
+{
+    Panel3 = new Panel(Panel7, QStringLiteral("Panel3"));
+    Panel3->setGeometry(kPanel3);
+    RichEdit1 = new QTextEdit(Panel3);
+    RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
+    RichEdit1->setGeometry(kRichEdit1);
+    RichEdit1->setFont(InfoBoxFont());
+    RichEdit1->setReadOnly(true);
+    RichEdit1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    RichEdit1->setFocusPolicy(Qt::StrongFocus);
+    RichEdit1->setTabChangesFocus(true);
+    RichEdit1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    RichEdit1->document()->setDocumentMargin(2);
+    RichEdit1->setPlainText(Text(kInfoLine1) + u'\n' + Text(kInfoLine2) + MakerSiteAddress());
+    // Lines as tall as the face itself, without its extra leading, so that both fit the box.
+    QTextCursor everything(RichEdit1->document());
+    everything.select(QTextCursor::Document);
+    QTextBlockFormat lines;
+    lines.setLineHeight(QFontMetrics(InfoBoxFont()).height(), QTextBlockFormat::FixedHeight);
+    everything.mergeBlockFormat(lines);
+    RichEdit1->setAccessibleName(Text(kInfoLine1).trimmed());
+}
+
+void TForm1::CreatePages()
+{
+    TabSheet1 = new CalculatorPage(PageControl1);
+    PageControl1->AddPage(TabSheet1, QStringLiteral("Расчет узла Varnelo"));
+    for (const PageSpec &spec : kReferencePages)
+        this->*spec.page = PageControl1->AddPage(QString::fromLatin1(spec.name), Text(spec.caption));
+}
+
+void TForm1::CreateInnerTabSets()
+{
+    const auto addViews = [this](TabSet *tabSet, std::span<const PageSpec> views) {
+        for (const PageSpec &spec : views)
+            this->*spec.page = tabSet->AddPage(QString::fromLatin1(spec.name), Text(spec.caption));
+    };
+    PageControl2 = new TabSet(TabSheet5, QStringLiteral("PageControl2"));
+    PageControl2->setGeometry(TabSheet5->rect());
+    addViews(PageControl2, kProgramViews);
+    PageControl3 = new TabSet(TabSheet11, QStringLiteral("PageControl3"));
+    PageControl3->setGeometry(TabSheet11->rect());
+    addViews(PageControl3, kProgram2Views);
+    // Fixed, not fitted: 2 pixels wider and 2 shorter than its page.
+    PageControl4 = new TabSet(TabSheet18, QStringLiteral("PageControl4"));
+    PageControl4->setGeometry(kPageControl4);
+    addViews(PageControl4, kProgram3Views);
+    PageControl2->Tabs()->setAccessibleName(Text(kReferencePages[0].caption));
+    PageControl3->Tabs()->setAccessibleName(Text(kReferencePages[1].caption));
+    PageControl4->Tabs()->setAccessibleName(Text(kReferencePages[2].caption));
+}
+
+// The pages the layout was last saved with; FormCreate replaces them by the first tabs.
+void TForm1::SelectStoredPages()
+{
+    PageControl1->SetTabIndex(3);  // TabSheet18
+    PageControl2->SetTabIndex(3);  // TabSheet9
+    PageControl3->SetTabIndex(5);  // TabSheet17
+    PageControl4->SetTabIndex(4);  // TabSheet23
+}
+
+void TForm1::SetKeyboardOrder()
+{
+    QList<QWidget *> order{PageControl1->Tabs()};
+    order += TabSheet1->KeyboardOrder();
+    order += {PageControl2->Tabs(), PageControl3->Tabs(), PageControl4->Tabs(), RichEdit1};
+    for (qsizetype i = 0; i + 1 < order.size(); ++i)
+        setTabOrder(order[i], order[i + 1]);
+    PageControl1->Tabs()->setFocus();  // takes effect when the window first becomes active
+}
+
+// The client area below the menu is 699 x 567; the window opens centred on the desktop.
+void TForm1::SizeAndPlace()
+{
+    const int menuHeight = MainMenu1->heightForWidth(kClientBelowMenu.width());
+    resize(kClientBelowMenu.width(),
+           kClientBelowMenu.height() + (menuHeight > 0 ? menuHeight : MainMenu1->sizeHint().height()));
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        PlaceCentred(*this, screen->virtualGeometry());
+}
+
+void TForm1::FormCreate()
+{
+    PageControl1->SetTabIndex(0);
+    PageControl2->SetTabIndex(0);
+    PageControl3->SetTabIndex(0);
+    PageControl4->SetTabIndex(0);
+}
+
+void TForm1::N2Click() { close(); }
+
+void TForm1::N5Click() { OpenWebAddress(ForumAddress()); }
+
+void TForm1::N6Click() { OpenWebAddress(MakerSiteAddress()); }
+
+void TForm1::ScrollBox1MouseWheelDown() { ScrollBy(kWheelStep); }
+
+void TForm1::ScrollBox1MouseWheelUp() { ScrollBy(-kWheelStep); }
+
+// The scroll bar clamps the position to its range, 0 when the content fits.
+void TForm1::ScrollBy(int pixels)
+{
+    QScrollBar *bar = ScrollBox1->verticalScrollBar();
+    bar->setValue(bar->value() + pixels);
+}
+
+// Sees every wheel event once, at the widget it is first delivered to (the spontaneous
+// delivery; the toolkit's passing on to parents is not spontaneous), and never consumes it.
+bool TForm1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::Wheel || !event->spontaneous() || !watched->isWidgetType())
+        return false;
+    if (static_cast<QWidget *>(watched)->window() != this)
+        return false;
+    const int delta = static_cast<QWheelEvent *>(event)->angleDelta().y();
+    if (delta < 0)
+        RunGuarded([this] { ScrollBox1MouseWheelDown(); });
+    else if (delta > 0)
+        RunGuarded([this] { ScrollBox1MouseWheelUp(); });
+    return false;
+}

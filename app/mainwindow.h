@@ -1,0 +1,90 @@
+#pragma once
+
+#include <QMainWindow>
+
+class CalculatorPage;
+class Panel;
+class QAction;
+class QMenu;
+class QMenuBar;
+class QTextEdit;
+class ScrollBox;
+class TabSet;
+
+// The main window Form1: a header strip, the outer tab set of seven pages and the
+// information box, all on Panel7 of fixed size inside the scroll box ScrollBox1, and the main
+// menu. Every wheel event in the window moves ScrollBox1 by 5 pixels and goes on unconsumed.
+// The pages of the six reference tabs are members, for their content to be filled in.
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit TForm1(QWidget *parent = nullptr);
+
+    // Selects the first tab of every tab set; runs once, when the layout is built.
+    void FormCreate();
+    void N2Click();
+    void N5Click();
+    void N6Click();
+    void ScrollBox1MouseWheelDown();
+    void ScrollBox1MouseWheelUp();
+
+    QMenuBar *MainMenu1 = nullptr;
+    QMenu *N1 = nullptr;
+    QAction *N2 = nullptr;
+    QMenu *N3 = nullptr;
+    QAction *N5 = nullptr;
+    QMenu *N4 = nullptr;
+    QAction *N6 = nullptr;
+
+    ScrollBox *ScrollBox1 = nullptr;
+    Panel *Panel7 = nullptr;
+    Panel *Panel1 = nullptr;
+    TabSet *PageControl1 = nullptr;
+    Panel *Panel3 = nullptr;
+    QTextEdit *RichEdit1 = nullptr;
+
+    CalculatorPage *TabSheet1 = nullptr;
+    QWidget *TabSheet5 = nullptr;
+    QWidget *TabSheet11 = nullptr;
+    QWidget *TabSheet18 = nullptr;
+    QWidget *TabSheet3 = nullptr;
+    QWidget *TabSheet2 = nullptr;
+    QWidget *TabSheet4 = nullptr;
+
+    TabSet *PageControl2 = nullptr;
+    QWidget *TabSheet6 = nullptr;
+    QWidget *TabSheet7 = nullptr;
+    QWidget *TabSheet8 = nullptr;
+    QWidget *TabSheet9 = nullptr;
+    QWidget *TabSheet10 = nullptr;
+
+    TabSet *PageControl3 = nullptr;
+    QWidget *TabSheet12 = nullptr;
+    QWidget *TabSheet13 = nullptr;
+    QWidget *TabSheet14 = nullptr;
+    QWidget *TabSheet15 = nullptr;
+    QWidget *TabSheet16 = nullptr;
+    QWidget *TabSheet17 = nullptr;
+
+    TabSet *PageControl4 = nullptr;
+    QWidget *TabSheet19 = nullptr;
+    QWidget *TabSheet20 = nullptr;
+    QWidget *TabSheet21 = nullptr;
+    QWidget *TabSheet22 = nullptr;
+    QWidget *TabSheet23 = nullptr;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void CreateMenu();
+    void CreateFrame();
+    void CreateInfoBox();
+    void CreatePages();
+    void CreateInnerTabSets();
+    void SelectStoredPages();
+    void SetKeyboardOrder();
+    void SizeAndPlace();
+    void ScrollBy(int pixels);
+};

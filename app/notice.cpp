@@ -1,0 +1,100 @@
+#include "app/notice.h"
+
+#include "app/placement.h"
+#include "ui/controls.h"
+#include "ui/errorreport.h"
+#include "ui/fonts.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QScreen>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr QSize kClient{470, 115};
+constexpr int kTopStrip = 17;
+constexpr int kBottomStrip = 41;
+constexpr QRect kButton1{384, 8, 75, 25};
+
+} // namespace
+
+Tuved::Tuved(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("uved"));
+    setWindowTitle(QStringLiteral("uved"));
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
+    setFont(FormFont());
+    setBackgroundRole(QPalette::Button);
+    setSizeGripEnabled(false);
+    CreateControls();
+    LayOut();
+    resize(kClient);
+}
+
+void Tuved::CreateControls()
+{
+    Panel1 = new Panel(this, QStringLiteral("Panel1"));
+    Panel3 = new Panel(this, QStringLiteral("Panel3"));
+    RichEdit1 = new QTextEdit(Panel3);
+    RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
+    RichEdit1->setAcceptRichText(false);
+    RichEdit1->setTabChangesFocus(true);
+    RichEdit1->setLineWrapMode(QTextEdit::WidgetWidth);
+    RichEdit1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    RichEdit1->setAccessibleName(QStringLiteral("Сообщение"));
+    Panel2 = new Panel(this, QStringLiteral("Panel2"));
+    Button1 = new PushButton(Panel2, QStringLiteral("Button1"), QStringLiteral("Понятно!"));
+    Button1->setGeometry(kButton1);
+    connect(Button1, &QPushButton::clicked, this, Guarded([this] { Button1Click(); }));
+    setTabOrder(Button1, RichEdit1);
+    Button1->setFocus();  // the first control in keyboard order, on the first showing
+}
+
+// Top and bottom strips keep their heights, the text box takes the rest; the button keeps
+// its place from the left edge.
+void Tuved::LayOut()
+{
+    auto *strips = new QVBoxLayout(this);
+    strips->setContentsMargins(0, 0, 0, 0);
+    strips->setSpacing(0);
+    Panel1->setFixedHeight(kTopStrip);
+    Panel2->setFixedHeight(kBottomStrip);
+    strips->addWidget(Panel1);
+    strips->addWidget(Panel3, 1);
+    strips->addWidget(Panel2);
+    auto *textBox = new QVBoxLayout(Panel3);
+    textBox->setContentsMargins(0, 0, 0, 0);  // the panel's edge is the margin
+    textBox->addWidget(RichEdit1);
+}
+
+void Tuved::ShowNotice(const QString &text)
+{
+    RichEdit1->setPlainText(text);
+    if (!placed_)
+        PlaceOnScreen();
+    exec();
+}
+
+void Tuved::Button1Click() { close(); }
+
+void Tuved::PlaceOnScreen()
+{
+    const QWidget *owner = parentWidget();
+    const QScreen *screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
+    if (screen)
+        PlaceCentred(*this, screen->geometry());
+    placed_ = true;
+}
+
+void Tuved::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        event->accept();  // no cancel button: Escape does nothing
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "app/mainwindow.h"
+
+class Tuved;
+
+// The program's two windows in start-up order: Form1, built with its whole layout and
+// FormCreate run, then the hidden notice window uved, which the calculator page reaches
+// through ShowNotice. Both live until the program ends.
+struct ProgramWindows {
+    ProgramWindows();
+
+    TForm1 Form1;
+    Tuved *uved = nullptr;  // owned by Form1
+};

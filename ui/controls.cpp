@@ -1,0 +1,87 @@
+#include "ui/controls.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QScrollBar>
+#include <QWheelEvent>
+
+Panel::Panel(QWidget *parent, const QString &objectName, const QString &caption)
+    : QFrame(parent)
+{
+    setObjectName(objectName);
+    setFrameStyle(QFrame::Panel | QFrame::Raised);
+    setLineWidth(1);
+    setBackgroundRole(QPalette::Button);
+    setAutoFillBackground(true);
+    if (caption.isEmpty())
+        return;
+    caption_ = new QLabel(caption, this);
+    caption_->setObjectName(objectName + QStringLiteral("Caption"));
+    caption_->setAlignment(Qt::AlignCenter);
+    setAccessibleName(caption);
+}
+
+void Panel::resizeEvent(QResizeEvent *event)
+{
+    QFrame::resizeEvent(event);
+    if (caption_)
+        caption_->setGeometry(contentsRect());
+}
+
+ScrollBox::ScrollBox(QWidget *parent, const QString &objectName) : QScrollArea(parent)
+{
+    setObjectName(objectName);
+    setWidgetResizable(false);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    horizontalScrollBar()->installEventFilter(this);
+    verticalScrollBar()->installEventFilter(this);
+}
+
+void ScrollBox::wheelEvent(QWheelEvent *event) { event->ignore(); }
+
+bool ScrollBox::eventFilter(QObject *watched, QEvent *event)
+{
+    // A scroll bar would scroll by its own steps: the wheel stops there.
+    if (event->type() == QEvent::Wheel
+        && (watched == horizontalScrollBar() || watched == verticalScrollBar()))
+        return true;
+    return QScrollArea::eventFilter(watched, event);
+}
+
+DropDownList::DropDownList(QWidget *parent, const QString &objectName) : QComboBox(parent)
+{
+    setObjectName(objectName);
+    setEditable(false);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void DropDownList::wheelEvent(QWheelEvent *event)
+{
+    if (!hasFocus()) {
+        event->ignore();
+        return;
+    }
+    QComboBox::wheelEvent(event);
+}
+
+PushButton::PushButton(QWidget *parent, const QString &objectName, const QString &caption)
+    : QPushButton(caption, parent)
+{
+    setObjectName(objectName);
+    setAutoDefault(false);
+    setDefault(false);
+    setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName(caption);
+}
+
+void PushButton::keyPressEvent(QKeyEvent *event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        click();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
+}

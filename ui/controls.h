@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QComboBox>
+#include <QFrame>
+#include <QPushButton>
+#include <QScrollArea>
+
+class QLabel;
+
+// A panel: raised 1-pixel edge, button-face background, and an optional caption centred in it.
+class Panel : public QFrame {
+    Q_OBJECT
+
+public:
+    Panel(QWidget *parent, const QString &objectName, const QString &caption = {});
+
+    QLabel *Caption() const { return caption_; }
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    QLabel *caption_ = nullptr;
+};
+
+// A scroll box whose range follows its content and which never scrolls by itself on the
+// mouse wheel: the main window moves the outer one in fixed steps, the inner ones stay put.
+class ScrollBox : public QScrollArea {
+    Q_OBJECT
+
+public:
+    ScrollBox(QWidget *parent, const QString &objectName);
+
+protected:
+    void wheelEvent(QWheelEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+};
+
+// A drop-down list of fixed items. It changes its selection on the wheel only while it has
+// the keyboard focus; otherwise the wheel goes on to its parents.
+class DropDownList : public QComboBox {
+    Q_OBJECT
+
+public:
+    DropDownList(QWidget *parent, const QString &objectName);
+
+protected:
+    void wheelEvent(QWheelEvent *event) override;
+};
+
+// A push button that is never a default button: Enter and Space press it only while it has
+// the focus, and Enter in another control starts nothing.
+class PushButton : public QPushButton {
+    Q_OBJECT
+
+public:
+    PushButton(QWidget *parent, const QString &objectName, const QString &caption);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+};
