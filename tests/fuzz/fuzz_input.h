@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+#include "calc/calc.h"
+
+// Reads the fuzzer's bytes from the front: small numbers first, the rest as a text.
+class FuzzInput {
+public:
+    FuzzInput(const std::uint8_t *data, std::size_t size) : data_(data), size_(size) {}
+
+    int Below(int count) { return pos_ < size_ ? data_[pos_++] % count : 0; }
+    char DecimalMark() { return Below(2) == 0 ? ',' : '.'; }
+    std::string Rest() const { return std::string(reinterpret_cast<const char *>(data_) + pos_, size_ - pos_); }
+
+private:
+    const std::uint8_t *data_;
+    std::size_t size_;
+    std::size_t pos_ = 0;
+};
+
+// Every fault must leave the unit in the program's own mode.
+inline void RequireCleanMode()
+{
+    if (!calc::FloatingPointModeInForce())
+        std::abort();
+}
