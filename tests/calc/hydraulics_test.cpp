@@ -22,6 +22,7 @@ struct FrictionRow {
 };
 
 class FormulRows : public testing::TestWithParam<FrictionRow> {};
+void PrintTo(const FrictionRow &row, std::ostream *os) { *os << row.name; }
 
 TEST_P(FormulRows, EightyMetreCircuit)
 {

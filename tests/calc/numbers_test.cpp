@@ -195,6 +195,7 @@ struct Rounded {
 };
 
 class RoundToIntegerRows : public testing::TestWithParam<Rounded> {};
+void PrintTo(const Rounded &row, std::ostream *os) { *os << row.name; }
 
 TEST_P(RoundToIntegerRows, TiesToEven)
 {

@@ -82,6 +82,7 @@ struct MarkedCase {
 };
 
 class SizingWorkedCases : public testing::TestWithParam<MarkedCase> {};
+void PrintTo(const MarkedCase &c, std::ostream *os) { *os << c.worked.name << " '" << c.mark << "'"; }
 
 TEST_P(SizingWorkedCases, BoxesShowTheWorkedValues)
 {
@@ -144,6 +145,7 @@ struct FailingCase {
 };
 
 class SizingFailures : public testing::TestWithParam<FailingCase> {};
+void PrintTo(const FailingCase &c, std::ostream *os) { *os << c.name; }
 
 TEST_P(SizingFailures, StopAtTheRightStep)
 {
