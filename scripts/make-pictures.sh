@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Builds the picture generator and remakes the built-in pictures, the button glyph and the icon
+# in resources/pictures. Usage: scripts/make-pictures.sh [file name ...]  (default: all files)
+# The build folder is build-pictures/ unless VARNELO_PICTURES_BUILD names another.
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+build="${VARNELO_PICTURES_BUILD:-$root/build-pictures}"
+source "$root/scripts/deps.sh"
+varnelo_install_missing
+
+cmake -S "$root" -B "$build" -DVARNELO_BUILD_TOOLS=ON
+cmake --build "$build" --target make_pictures --parallel "$(nproc)"
+QT_QPA_PLATFORM=offscreen "$build/tools/make_pictures" "$root/resources/pictures" "$@"

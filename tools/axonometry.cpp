@@ -1,0 +1,176 @@
+#include "tools/axonometry.h"
+
+#include "tools/paintkit.h"
+#include "tools/symbols.h"
+
+#include <QPolygonF>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <numbers>
+
+namespace tools {
+
+QVector3D Network::addRun(QVector3D start, std::initializer_list<QVector3D> offsets, const QColor &colour)
+{
+    for (const QVector3D &offset : offsets) {
+        pipes.push_back({start, start + offset, colour, {}, false});
+        start += offset;
+    }
+    return start;
+}
+
+namespace {
+
+const QColor kSelection(230, 0, 200);
+constexpr qreal kDepthScale = 0.7;  // receding axis at 45 degrees, shortened
+
+QPointF flatten(const QVector3D &point)
+{
+    const qreal depth = point.y() * kDepthScale * std::sqrt(0.5);
+    return {point.x() + depth, -point.z() - depth};
+}
+
+// Scales and centres the flattened drawing into the area.
+class Projection {
+public:
+    Projection(const Network &network, const QRectF &area)
+    {
+        QRectF bounds = extent(network);
+        scale_ = std::min(area.width() / bounds.width(), area.height() / bounds.height());
+        offset_ = area.center() - bounds.center() * scale_;
+    }
+    QPointF operator()(const QVector3D &point) const { return flatten(point) * scale_ + offset_; }
+    qreal scale() const { return scale_; }
+
+private:
+    static QRectF extent(const Network &network)
+    {
+        qreal left = std::numeric_limits<qreal>::max(), top = left, right = -left, bottom = -left;
+        const auto include = [&](const QVector3D &point) {
+            const QPointF flat = flatten(point);
+            left = std::min(left, flat.x()), right = std::max(right, flat.x());
+            top = std::min(top, flat.y()), bottom = std::max(bottom, flat.y());
+        };
+        for (const NetworkPipe &pipe : network.pipes)
+            include(pipe.from), include(pipe.to);
+        for (const NetworkRadiator &radiator : network.radiators)
+            include(radiator.base + QVector3D(0, 0, radiator.height) + radiator.direction * radiator.length);
+        return QRectF(QPointF(left, top), QPointF(right, bottom));
+    }
+
+    qreal scale_ = 1;
+    QPointF offset_;
+};
+
+void paintSheet(QPainter &painter, QSize area)
+{
+    painter.fillRect(QRect(QPoint(0, 0), area), Qt::white);
+    painter.setPen(QPen(QColor(205, 212, 224), 1));
+    for (int x = 5; x < area.width(); x += 12) {
+        for (int y = 5; y < area.height(); y += 12)
+            painter.drawPoint(x, y);
+    }
+}
+
+void paintAxisSymbol(QPainter &painter, QPointF origin)
+{
+    const struct {
+        QVector3D direction;
+        QColor colour;
+        const char *name;
+    } axes[] = {{{1, 0, 0}, QColor(210, 0, 0), "X"}, {{0, 1, 0}, QColor(0, 150, 0), "Y"}, {{0, 0, 1}, QColor(0, 0, 210), "Z"}};
+    painter.setFont(PixelFont(QStringLiteral("Liberation Sans"), 10, true));
+    for (const auto &axis : axes) {
+        const QPointF tip = origin + flatten(axis.direction * 26.0f);
+        painter.setPen(QPen(axis.colour, 1.4));
+        painter.drawLine(origin, tip);
+        const QPointF along = tip - origin;
+        DrawFlowArrow(painter, tip, std::atan2(-along.y(), along.x()) * 180.0 / std::numbers::pi, axis.colour);
+        painter.setPen(axis.colour);
+        painter.drawText(tip + QPointF(along.x() > 1 ? 3 : -3, along.y() < -1 ? -3 : 10), QString::fromLatin1(axis.name));
+    }
+}
+
+void paintPipes(QPainter &painter, const Network &network, const Projection &project)
+{
+    for (const NetworkPipe &pipe : network.pipes) {
+        if (pipe.selected) {
+            painter.setPen(QPen(kSelection, 4.5, Qt::SolidLine, Qt::RoundCap));
+            painter.drawLine(project(pipe.from), project(pipe.to));
+        }
+        DrawPipe(painter, project(pipe.from), project(pipe.to), pipe.colour, 2.0);
+    }
+    painter.setFont(PixelFont(QStringLiteral("Liberation Sans"), 9));
+    for (const NetworkPipe &pipe : network.pipes) {
+        if (pipe.label.isEmpty())
+            continue;
+        const QPointF middle = (project(pipe.from) + project(pipe.to)) / 2;
+        const bool vertical = std::abs(pipe.from.z() - pipe.to.z()) > 0.01f;
+        const QRectF box = vertical ? QRectF(middle.x() + 3, middle.y() - 6, 40, 12) : QRectF(middle.x() - 20, middle.y() - 13, 40, 12);
+        const int flags = (vertical ? Qt::AlignLeft : Qt::AlignHCenter) | Qt::AlignVCenter;
+        const QRectF text = painter.boundingRect(box, flags, pipe.label).adjusted(-1, 0, 1, 0);
+        painter.fillRect(text, QColor(255, 255, 255, 220));
+        painter.setPen(pipe.selected ? kSelection : QColor(20, 20, 20));
+        painter.drawText(box, flags, pipe.label);
+    }
+}
+
+void paintRadiators(QPainter &painter, const Network &network, const Projection &project)
+{
+    for (const NetworkRadiator &radiator : network.radiators) {
+        const QVector3D up(0, 0, radiator.height);
+        const QVector3D along = radiator.direction * radiator.length;
+        const QPolygonF face({project(radiator.base), project(radiator.base + along),
+                              project(radiator.base + along + up), project(radiator.base + up)});
+        painter.setPen(QPen(radiator.selected ? kSelection : QColor(60, 60, 60), radiator.selected ? 1.8 : 1));
+        painter.setBrush(radiator.selected ? QColor(255, 226, 250) : QColor(248, 248, 248));
+        painter.drawPolygon(face);
+        painter.setPen(QPen(QColor(150, 150, 150), 0.7));
+        const int fins = std::max(3, static_cast<int>(radiator.length * 6));
+        for (int i = 1; i < fins; ++i) {
+            const QVector3D at = radiator.base + along * (static_cast<float>(i) / static_cast<float>(fins));
+            painter.drawLine(project(at + up * 0.15f), project(at + up * 0.85f));
+        }
+    }
+}
+
+void paintFixture(QPainter &painter, const NetworkFixture &fixture, QPointF at)
+{
+    switch (fixture.kind) {
+    case FixtureKind::Pump:
+        DrawPumpSymbol(painter, at, 7, 0);
+        break;
+    case FixtureKind::Boiler:
+        painter.setPen(QPen(Qt::black, 1));
+        painter.setBrush(QColor(255, 236, 200));
+        painter.drawRect(QRectF(at.x() - 12, at.y() - 26, 24, 26));
+        painter.setFont(PixelFont(QStringLiteral("Liberation Sans"), 9, true));
+        painter.drawText(QRectF(at.x() - 12, at.y() - 26, 24, 26), Qt::AlignCenter, QStringLiteral("К"));
+        break;
+    case FixtureKind::Tap:
+    case FixtureKind::Valve:
+        painter.setPen(QPen(Qt::black, 0.9));
+        painter.setBrush(fixture.kind == FixtureKind::Tap ? Qt::white : Qt::black);
+        painter.drawPolygon(QPolygonF({at + QPointF(-5, -3.5), at + QPointF(5, 3.5), at + QPointF(5, -3.5), at + QPointF(-5, 3.5)}));
+        if (fixture.kind == FixtureKind::Tap)
+            painter.drawLine(at, at + QPointF(0, 7));
+        break;
+    }
+}
+
+} // namespace
+
+void PaintNetwork(QPainter &painter, QSize area, const Network &network)
+{
+    paintSheet(painter, area);
+    const Projection project(network, QRectF(QPointF(0, 0), QSizeF(area)).adjusted(30, 26, -24, -44));
+    paintPipes(painter, network, project);
+    paintRadiators(painter, network, project);
+    for (const NetworkFixture &fixture : network.fixtures)
+        paintFixture(painter, fixture, project(fixture.at));
+    paintAxisSymbol(painter, QPointF(16, area.height() - 14));
+}
+
+} // namespace tools

@@ -1,0 +1,53 @@
+#include "tools/catalogue.h"
+
+#include "tools/circuitprogram.h"
+#include "tools/houseprogram.h"
+#include "tools/networkprogram.h"
+#include "tools/teaching.h"
+#include "tools/unitphoto.h"
+
+namespace tools {
+
+QImage DrawPicture(resources::Picture picture, QSize size)
+{
+    using resources::Picture;
+    switch (picture) {
+    case Picture::UnitPhoto:
+        return DrawUnitPhoto(size);
+    case Picture::Program1View1:
+        return DrawCircuitProgram(CircuitView::BranchedCircuit, size);
+    case Picture::Program1View2:
+        return DrawCircuitProgram(CircuitView::PipeLoop, size);
+    case Picture::Program1View3:
+        return DrawCircuitProgram(CircuitView::SinglePipe, size);
+    case Picture::Program1View4:
+        return DrawCircuitProgram(CircuitView::PumpChart, size);
+    case Picture::Program2View1:
+        return DrawNetworkProgram(NetworkView::WaterSupply, size);
+    case Picture::Program2View2:
+        return DrawNetworkProgram(NetworkView::PipeResults, size);
+    case Picture::Program2View3:
+        return DrawNetworkProgram(NetworkView::SinglePipeLoop, size);
+    case Picture::Program2View4:
+        return DrawNetworkProgram(NetworkView::VerticalRisers, size);
+    case Picture::Program2View5:
+        return DrawNetworkProgram(NetworkView::HorizontalBranches, size);
+    case Picture::Program3View1:
+        return DrawHouseProgram(HouseView::GroundPlot, size);
+    case Picture::Program3View2:
+        return DrawHouseProgram(HouseView::WindowEditor, size);
+    case Picture::Program3View3:
+        return DrawHouseProgram(HouseView::FloorSlab, size);
+    case Picture::Program3View4:
+        return DrawHouseProgram(HouseView::RoomResults, size);
+    case Picture::BookletCover:
+        return DrawBookletCover(size);
+    case Picture::DesignCourse:
+        return DrawCourseBox(Course::DesignCalculations, size);
+    case Picture::HeatCourse:
+        return DrawCourseBox(Course::HeatCalculations, size);
+    }
+    return {};
+}
+
+} // namespace tools

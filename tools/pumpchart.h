@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QPainter>
+#include <QSize>
+
+#include <array>
+
+namespace tools {
+
+// A pump described by its straight line of flow against head: Q = a − k·H (Q in m³/h, H in m).
+struct PumpLine {
+    const char *name;
+    double flowAtZeroHead;  // a
+    double flowPerMetre;    // k
+};
+
+// The three pumps of the calculator page, with the same lines as its sizing.
+inline constexpr std::array<PumpLine, 3> kPumpLines{{
+    {"25/4", 3.0, 0.75},
+    {"25/6", 4.0, 2.0 / 3.0},
+    {"25/8", 5.0, 0.625},
+}};
+
+// Head in metres against flow in m³/h for the three pump lines and a network curve
+// H = s·Q², with the operating point of the 25/6 pump marked by two red lines.
+void PaintPumpChart(QPainter &painter, QSize size);
+
+} // namespace tools
