@@ -1,0 +1,102 @@
+#include "resources/jpegdecoder.h"
+
+#include <csetjmp>
+#include <cstddef>
+#include <cstdio>
+
+#include <jpeglib.h>
+
+namespace resources {
+namespace {
+
+// libjpeg's own error handler ends the process. This one jumps back to decodeInto instead,
+// and it does so on warnings too: libjpeg merely warns about a truncated file or damaged
+// entropy data and then goes on with made-up pixels.
+struct StrictErrors {
+    jpeg_error_mgr base;
+    std::jmp_buf escape;
+    char message[JMSG_LENGTH_MAX];
+};
+
+extern "C" void failOnError(j_common_ptr info)
+{
+    auto *errors = reinterpret_cast<StrictErrors *>(info->err);
+    info->err->format_message(info, errors->message);
+    std::longjmp(errors->escape, 1);
+}
+
+extern "C" void failOnWarning(j_common_ptr info, int level)
+{
+    if (level < 0)
+        failOnError(info);
+}
+
+extern "C" void printNothing(j_common_ptr) {}
+
+// Where the decoded rows go. It lives in the caller's frame, so that no C++ object with a
+// destructor sits in the frames that a longjmp skips.
+class RowSink {
+public:
+    virtual ~RowSink() = default;
+    virtual bool allocate(int width, int height) = 0;  // false when out of memory
+    virtual JSAMPROW row(int y) = 0;
+};
+
+class ImageRows final : public RowSink {
+public:
+    bool allocate(int width, int height) override
+    {
+        image = QImage(width, height, QImage::Format_RGB888);
+        return !image.isNull();
+    }
+    JSAMPROW row(int y) override { return image.scanLine(y); }
+
+    QImage image;
+};
+
+// Returns true with every row written to sink, or false with errors->message set. Holds only
+// plain C data, as a longjmp lands here from inside libjpeg.
+bool decodeInto(const QByteArray &data, RowSink &sink, StrictErrors &errors)
+{
+    jpeg_decompress_struct info;
+    info.err = jpeg_std_error(&errors.base);
+    errors.base.error_exit = failOnError;
+    errors.base.emit_message = failOnWarning;
+    errors.base.output_message = printNothing;
+    if (setjmp(errors.escape) != 0) {
+        jpeg_destroy_decompress(&info);
+        return false;
+    }
+    jpeg_create_decompress(&info);
+    jpeg_mem_src(&info, reinterpret_cast<const unsigned char *>(data.constData()),
+                 static_cast<unsigned long>(data.size()));
+    jpeg_read_header(&info, TRUE);
+    info.out_color_space = JCS_RGB;
+    jpeg_start_decompress(&info);
+    if (!sink.allocate(static_cast<int>(info.output_width), static_cast<int>(info.output_height))) {
+        std::snprintf(errors.message, sizeof errors.message, "Out of memory for a %ux%u picture",
+                      info.output_width, info.output_height);
+        jpeg_destroy_decompress(&info);
+        return false;
+    }
+    while (info.output_scanline < info.output_height) {
+        JSAMPROW row = sink.row(static_cast<int>(info.output_scanline));
+        jpeg_read_scanlines(&info, &row, 1);
+    }
+    jpeg_finish_decompress(&info);
+    jpeg_destroy_decompress(&info);
+    return true;
+}
+
+} // namespace
+
+QImage DecodeJpeg(const QByteArray &data)
+{
+    StrictErrors errors{};
+    ImageRows rows;
+    if (!decodeInto(data, rows, errors))
+        throw JpegError(errors.message);
+    return rows.image.convertToFormat(QImage::Format_RGB32);
+}
+
+} // namespace resources
