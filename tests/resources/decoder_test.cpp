@@ -1,0 +1,180 @@
+#include "jpegfile.h"
+
+#include "resources/jpegdecoder.h"
+#include "resources/pictures.h"
+
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <ostream>
+#include <string>
+
+namespace {
+
+using resources::DecodeJpeg;
+using resources::JpegError;
+using resources::Picture;
+
+// The photograph is the picture shown at start-up; the damaged copies are made from it.
+QByteArray photo()
+{
+    return resources::PictureData(Picture::UnitPhoto);
+}
+
+std::string decodeFailure(const QByteArray &data)
+{
+    try {
+        DecodeJpeg(data);
+    } catch (const JpegError &error) {
+        return error.what();
+    }
+    return {};
+}
+
+TEST(JpegDecoder, DecodesThePhotographInTrueColours)
+{
+    const QImage image = DecodeJpeg(photo());
+    ASSERT_EQ(image.size(), QSize(220, 397));
+    EXPECT_EQ(image.format(), QImage::Format_RGB32);
+    // White studio background in the corner, the green pump body in the middle.
+    const QColor corner = image.pixelColor(3, 3);
+    EXPECT_GT(corner.red(), 245);
+    EXPECT_GT(corner.green(), 245);
+    EXPECT_GT(corner.blue(), 245);
+    const QColor pump = image.pixelColor(110, 232);
+    EXPECT_GT(pump.green(), pump.red() + 40);
+    EXPECT_GT(pump.green(), pump.blue() + 40);
+}
+
+struct Truncation {
+    const char *name;
+    std::function<qsizetype(const QByteArray &)> keptBytes;
+};
+
+void PrintTo(const Truncation &truncation, std::ostream *out)
+{
+    *out << truncation.name;
+}
+
+class TruncatedPhoto : public testing::TestWithParam<Truncation> {};
+
+TEST_P(TruncatedPhoto, IsReportedNotPadded)
+{
+    const QByteArray whole = photo();
+    const qsizetype kept = GetParam().keptBytes(whole);
+    ASSERT_GT(kept, 0);
+    ASSERT_LT(kept, whole.size());
+    const std::string reason = decodeFailure(whole.left(kept));
+    EXPECT_FALSE(reason.empty()) << "a copy cut to " << kept << " bytes decoded without complaint";
+}
+
+qsizetype endOfFirstScanHeader(const QByteArray &jpeg)
+{
+    const auto sos = testjpeg::FindSegment(jpeg, 0xDA);
+    return sos ? sos->offset + sos->length : 0;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    JpegDecoder, TruncatedPhoto,
+    testing::Values(Truncation{"InsideTheHeaders", [](const QByteArray &) { return qsizetype{100}; }},
+                    Truncation{"RightAfterTheFirstScanHeader", endOfFirstScanHeader},
+                    Truncation{"AtHalf", [](const QByteArray &jpeg) { return jpeg.size() / 2; }},
+                    Truncation{"InTheLastScan", [](const QByteArray &jpeg) { return jpeg.size() - 200; }},
+                    Truncation{"WithoutTheEndMarker", [](const QByteArray &jpeg) { return jpeg.size() - 2; }}),
+    [](const testing::TestParamInfo<Truncation> &info) { return std::string(info.param.name); });
+
+TEST(JpegDecoder, TruncationMessageNamesThePrematureEnd)
+{
+    EXPECT_NE(decodeFailure(photo().left(photo().size() / 2)).find("Premature end"), std::string::npos);
+}
+
+struct Damage {
+    const char *name;
+    std::function<void(QByteArray &)> apply;
+};
+
+void PrintTo(const Damage &damage, std::ostream *out)
+{
+    *out << damage.name;
+}
+
+class CorruptedPhoto : public testing::TestWithParam<Damage> {};
+
+TEST_P(CorruptedPhoto, IsReported)
+{
+    QByteArray damaged = photo();
+    GetParam().apply(damaged);
+    ASSERT_NE(damaged, photo());
+    EXPECT_FALSE(decodeFailure(damaged).empty());
+}
+
+void zeroFrameHeight(QByteArray &jpeg)
+{
+    const auto frame = testjpeg::FindSegment(jpeg, 0xC2);
+    ASSERT_TRUE(frame);
+    jpeg[frame->offset + 5] = 0;
+    jpeg[frame->offset + 6] = 0;
+}
+
+void overfillHuffmanTable(QByteArray &jpeg)
+{
+    const auto table = testjpeg::FindSegment(jpeg, 0xC4);
+    ASSERT_TRUE(table);
+    // The sixteen code counts follow the class/id byte; 255 codes of length 1 cannot exist.
+    jpeg[table->offset + 5] = static_cast<char>(0xFF);
+}
+
+void insertMarkerIntoScanData(QByteArray &jpeg)
+{
+    const qsizetype middle = jpeg.size() / 2;
+    jpeg[middle] = static_cast<char>(0xFF);
+    jpeg[middle + 1] = static_cast<char>(0xD4);  // a restart marker, in a file that has no restarts
+}
+
+void breakStartOfImage(QByteArray &jpeg)
+{
+    jpeg[1] = static_cast<char>(0xD9);
+}
+
+void claimLosslessFrame(QByteArray &jpeg)
+{
+    const auto frame = testjpeg::FindSegment(jpeg, 0xC2);
+    ASSERT_TRUE(frame);
+    jpeg[frame->offset + 1] = static_cast<char>(0xC3);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    JpegDecoder, CorruptedPhoto,
+    testing::Values(Damage{"FrameHeightZero", zeroFrameHeight}, Damage{"HuffmanTableOverfull", overfillHuffmanTable},
+                    Damage{"MarkerInScanData", insertMarkerIntoScanData}, Damage{"StartOfImageBroken", breakStartOfImage},
+                    Damage{"UnsupportedFrameType", claimLosslessFrame}),
+    [](const testing::TestParamInfo<Damage> &info) { return std::string(info.param.name); });
+
+TEST(JpegDecoder, RejectsDataThatIsNoJpegAtAll)
+{
+    QFile icon(QStringLiteral(VARNELO_PICTURES_DIR "/icon-32.png"));
+    ASSERT_TRUE(icon.open(QIODevice::ReadOnly));
+    const QByteArray inputs[] = {QByteArray(), QByteArray("Varnelo"), QByteArray(1000, '\0'), icon.readAll()};
+    for (const QByteArray &input : inputs)
+        EXPECT_FALSE(decodeFailure(input).empty()) << input.size() << " bytes were accepted";
+}
+
+TEST(JpegDecoder, SaysWhyItRejectsNonJpegData)
+{
+    EXPECT_NE(decodeFailure(QByteArray("GIF89a and more")).find("Not a JPEG file"), std::string::npos);
+}
+
+TEST(JpegDecoder, ErrorIsARuntimeError)
+{
+    EXPECT_THROW(DecodeJpeg(QByteArray("x")), std::runtime_error);
+}
+
+TEST(JpegDecoder, DecodesAgainAfterAFailure)
+{
+    EXPECT_FALSE(decodeFailure(photo().left(300)).empty());
+    EXPECT_EQ(DecodeJpeg(photo()).size(), QSize(220, 397));
+}
+
+} // namespace
