@@ -112,19 +112,11 @@ void drawLabel(QPainter &painter, QPointF at, const QString &text, const QColor 
     painter.drawText(box, Qt::AlignCenter, text);
 }
 
-void paintSky(QPainter &painter, QSize area)
-{
-    QLinearGradient sky(0, 0, 0, area.height());
-    sky.setColorAt(0.0, QColor(168, 200, 236));
-    sky.setColorAt(1.0, QColor(236, 244, 252));
-    painter.fillRect(QRect(QPoint(0, 0), area), sky);
-}
-
 void paintGroundPlot(QPainter &painter, QSize area)
 {
-    paintSky(painter, area);
     Scene3D scene;
-    scene.addPolygon({{-30, -20, 0}, {40, -20, 0}, {40, 40, 0}, {-30, 40, 0}}, kGrass, Layer::Ground);
+    scene.setGround(kGrass);
+    scene.addPolygon({{-9, -9, 0}, {17, -9, 0}, {17, 15, 0}, {-9, 15, 0}}, kGrass.lighter(112), Layer::Ground);
     scene.addPolygon({{-3, -1.5f, 0.01f}, {6.5f, -1.5f, 0.01f}, {6.5f, -0.8f, 0.01f}, {-3, -0.8f, 0.01f}}, QColor(196, 180, 150), Layer::GroundMarks);
     addArrowOnGround(scene, {-4.5f, -1.5f, 0}, 5, 1, QColor(30, 70, 210));
     addArrowOnGround(scene, {-4.5f, -2.5f, 0}, 5, -1, QColor(210, 30, 30));
@@ -157,9 +149,8 @@ void drawDimension(QPainter &painter, QPointF from, QPointF to, QPointF offset, 
 
 void paintWindowEditor(QPainter &painter, QSize area)
 {
-    paintSky(painter, area);
     Scene3D scene;
-    scene.addPolygon({{-6, -6, 0}, {10, -6, 0}, {10, 8, 0}, {-6, 8, 0}}, kGrass, Layer::Ground);
+    scene.setGround(kGrass);
     const std::size_t wall = scene.addBox({0, 0, 0}, {4.2f, kWall, kStorey}, kPlaster) + BoxFace::South;
     scene.addBox({0, kWall, 0}, {kWall, 2.5f, kStorey}, kPlaster);
     const float left = 1.45f, sill = 0.9f, width = 1.2f, height = 1.5f;
@@ -197,9 +188,8 @@ void addInnerWall(Scene3D &scene, QVector3D start, float length, bool alongX, st
 
 void paintFloorSlab(QPainter &painter, QSize area)
 {
-    paintSky(painter, area);
     Scene3D scene;
-    scene.addPolygon({{-20, -10, -0.23f}, {30, -10, -0.23f}, {30, 30, -0.23f}, {-20, 30, -0.23f}}, kGrass, Layer::Ground);
+    scene.setGround(kGrass);
     scene.addBox({-0.2f, -0.2f, -0.22f}, {kWidth + 0.2f, kDepth + 0.2f, 0}, kConcrete, Layer::Slab);
     const float cut = 1.2f;
     addOutsideWalls(scene, cut, false);
@@ -218,7 +208,6 @@ void paintFloorSlab(QPainter &painter, QSize area)
 
 void paintRoom(QPainter &painter, QSize area)
 {
-    paintSky(painter, area);
     Scene3D scene;
     const float width = 5.0f, depth = 4.0f, height = 2.8f, wall = 0.3f;
     scene.addBox({-wall, -wall, -0.3f}, {width + wall, depth + wall, 0}, kConcrete, Layer::Slab);

@@ -46,9 +46,9 @@ Network waterSupply(bool withFlows)
 {
     Network net;
     const QColor water = kColdWaterBlue;
-    net.addRun({-3, 0, 0}, {{3, 0, 0}}, water);
-    net.fixtures.push_back({FixtureKind::Valve, {-2.4f, 0, 0}});
-    net.fixtures.push_back({FixtureKind::Pump, {-1.3f, 0, 0}});
+    net.addRun({-4, 0, 0}, {{4, 0, 0}}, water);
+    net.fixtures.push_back({FixtureKind::Valve, {-3.4f, 0, 0}});
+    net.fixtures.push_back({FixtureKind::Pump, {-0.9f, 0, 0}});
     net.addRun({0, 0, 0}, {{0, 0, 1}, {0, 0, 3}}, water);
     for (const float z : {1.0f, 4.0f}) {
         const QVector3D corner = net.addRun({0, 0, z}, {{3, 0, 0}, {3, 0, 0}}, water);
@@ -152,12 +152,11 @@ Network horizontalBranches()
     return net;
 }
 
-Rows pipeDetails()
+Rows pipeDetails(const QString &start, const QString &end, const QString &length, const QString &innerDiameter)
 {
-    return {{QStringLiteral("Точка 1, м"), QStringLiteral("3,0; 0,0; 1,0")},
-            {QStringLiteral("Точка 2, м"), QStringLiteral("6,0; 0,0; 1,0")},
-            {QStringLiteral("Параметры")}, {QStringLiteral("Длина, м"), QStringLiteral("3,00")},
-            {QStringLiteral("Dвн, мм"), QStringLiteral("16,6")}, {QStringLiteral("Местные сопр."), QStringLiteral("1,5")},
+    return {{QStringLiteral("Точка 1, м"), start}, {QStringLiteral("Точка 2, м"), end},
+            {QStringLiteral("Параметры")}, {QStringLiteral("Длина, м"), length},
+            {QStringLiteral("Dвн, мм"), innerDiameter}, {QStringLiteral("Сумма КМС"), QStringLiteral("1,5")},
             {QStringLiteral("Изоляция"), QStringLiteral("нет")}, {QStringLiteral("Уклон, ‰"), QStringLiteral("2")}};
 }
 
@@ -166,15 +165,16 @@ Scene sceneOf(NetworkView view)
     switch (view) {
     case NetworkView::WaterSupply:
         return {QStringLiteral("Коттедж - водопровод В1"), waterSupply(false),
-                {QStringLiteral("Т-14"), QStringLiteral("Труба"), QStringLiteral("Водопровод В1"), QStringLiteral("ПП PN20 25x4,2"), pipeDetails()},
+                {QStringLiteral("Т-14"), QStringLiteral("Труба"), QStringLiteral("Водопровод В1"), QStringLiteral("ПП PN20 25x4,2"),
+                 pipeDetails(QStringLiteral("3,0; 0,0; 1,0"), QStringLiteral("6,0; 0,0; 1,0"), QStringLiteral("3,00"), QStringLiteral("16,6"))},
                 QStringLiteral("Элементов: 42   Выбрано: 1")};
     case NetworkView::PipeResults:
         return {QStringLiteral("Коттедж - водопровод В1"), waterSupply(true),
                 {QStringLiteral("Т-14"), QStringLiteral("Труба"), QStringLiteral("Водопровод В1"), QStringLiteral("ПП PN20 25x4,2"),
-                 {{QStringLiteral("Результаты расчета")}, {QStringLiteral("Расход, л/с"), QStringLiteral("0,58")},
-                  {QStringLiteral("Потери, м"), QStringLiteral("0,214")}, {QStringLiteral("Скорость, м/с"), QStringLiteral("1,34")},
+                 {{QStringLiteral("Результаты расчета")}, {QStringLiteral("Расход, л/с"), QStringLiteral("0,31")},
+                  {QStringLiteral("Потери, м"), QStringLiteral("0,66")}, {QStringLiteral("Скорость, м/с"), QStringLiteral("1,43")},
                   {QStringLiteral("t начала, °C"), QStringLiteral("10,0")}, {QStringLiteral("t конца, °C"), QStringLiteral("10,0")},
-                  {QStringLiteral("P начала, м"), QStringLiteral("24,62")}, {QStringLiteral("P конца, м"), QStringLiteral("24,41")}}},
+                  {QStringLiteral("P начала, м"), QStringLiteral("24,62")}, {QStringLiteral("P конца, м"), QStringLiteral("23,96")}}},
                 QStringLiteral("Расчет выполнен: 0,4 с   Ошибок нет")};
     case NetworkView::SinglePipeLoop:
         return {QStringLiteral("Дом - отопление, однотрубная"), singlePipeLoop(),
@@ -194,7 +194,8 @@ Scene sceneOf(NetworkView view)
                 QStringLiteral("Стояков: 3   Радиаторов: 9")};
     case NetworkView::HorizontalBranches:
         return {QStringLiteral("Офис - отопление, поэтажное"), horizontalBranches(),
-                {QStringLiteral("Т-37"), QStringLiteral("Труба"), QStringLiteral("Отопление Т1"), QStringLiteral("Сталь 25x3,2"), pipeDetails()},
+                {QStringLiteral("Т-37"), QStringLiteral("Труба"), QStringLiteral("Отопление Т1"), QStringLiteral("Сталь 25x3,2"),
+                 pipeDetails(QStringLiteral("0,0; 0,0; 3,3"), QStringLiteral("9,0; 0,0; 3,3"), QStringLiteral("9,00"), QStringLiteral("27,1"))},
                 QStringLiteral("Ветвей: 3   Радиаторов: 9")};
     }
     return {};

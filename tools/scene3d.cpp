@@ -116,6 +116,26 @@ void Scene3D::fit(QSize area, float fill)
     offset_ = target.center() - bounds.center() * scale_;
 }
 
+void Scene3D::paintBackground(QPainter &painter, QSize area) const
+{
+    const QRectF whole(QPointF(0, 0), QSizeF(area));
+    QLinearGradient sky(whole.topLeft(), whole.bottomLeft());
+    sky.setColorAt(0.0, QColor(168, 200, 236));
+    sky.setColorAt(1.0, QColor(236, 244, 252));
+    painter.fillRect(whole, sky);
+    if (!ground_)
+        return;
+    // The horizon is where a level line of sight straight ahead vanishes.
+    const QVector3D level = QVector3D(forward_.x(), forward_.y(), 0).normalized();
+    const qreal horizon = perspective(toView(eye_ + level)).y() * scale_ + offset_.y();
+    const QRectF land(QPointF(0, std::max<qreal>(0, horizon)), whole.bottomRight());
+    QLinearGradient distance(land.topLeft(), land.bottomLeft());
+    distance.setColorAt(0.0, ground_->lighter(125));
+    distance.setColorAt(0.25, *ground_);
+    distance.setColorAt(1.0, ground_->darker(110));
+    painter.fillRect(land, distance);
+}
+
 void Scene3D::Paint(QPainter &painter, QSize area, const Camera &camera)
 {
     const float azimuth = camera.azimuthDegrees * std::numbers::pi_v<float> / 180;
@@ -126,6 +146,7 @@ void Scene3D::Paint(QPainter &painter, QSize area, const Camera &camera)
     right_ = QVector3D::crossProduct(forward_, QVector3D(0, 0, 1)).normalized();
     up_ = QVector3D::crossProduct(right_, forward_);
     fit(area, camera.fill);
+    paintBackground(painter, area);
 
     std::vector<std::size_t> order;
     for (std::size_t i = 0; i < polygons_.size(); ++i) {

@@ -7,6 +7,7 @@
 #include <QVector3D>
 
 #include <cstddef>
+#include <optional>
 #include <vector>
 
 // A small flat-shaded 3D renderer for the building model screenshots: convex polygons sorted
@@ -45,7 +46,12 @@ public:
     // A gable roof over the rectangle low..high (x, y), ridge along x, at eaves height low.z().
     void addGableRoof(QVector3D low, QVector3D high, float ridgeHeight, const QColor &colour);
 
-    // Draws the model as seen by camera, fitted into the area; the ground may reach beyond it.
+    // With a ground colour, the background shows open ground up to the horizon under the
+    // sky; without, only sky.
+    void setGround(const QColor &colour) { ground_ = colour; }
+
+    // Draws the background and the model as seen by camera, fitted into the area; polygons of
+    // the ground layer may reach beyond it.
     void Paint(QPainter &painter, QSize area, const Camera &camera);
 
     // Screen position of a point, valid after Paint.
@@ -65,8 +71,10 @@ private:
     bool facesViewer(const Polygon &polygon) const;
     QColor shaded(const Polygon &polygon) const;
     void fit(QSize area, float fill);
+    void paintBackground(QPainter &painter, QSize area) const;
 
     std::vector<Polygon> polygons_;
+    std::optional<QColor> ground_;
     QVector3D eye_;
     QVector3D right_;
     QVector3D up_;

@@ -16,6 +16,7 @@ namespace {
 // The drawing is laid out for 220 x 397 and scaled to the requested size.
 constexpr QSizeF kLayout(220, 397);
 
+constexpr qreal kFloorLine = 377;  // where the tails and the sensor stand
 constexpr QRectF kLeftRiser(48, 96, 28, 250);
 constexpr QRectF kRightRiser(146, 76, 26, 270);
 
@@ -26,7 +27,7 @@ void paintBackdrop(QPainter &painter)
     sweep.setColorAt(0.85, Qt::white);
     sweep.setColorAt(1.0, QColor(243, 243, 244));
     painter.fillRect(QRectF(QPointF(0, 0), kLayout), sweep);
-    FillFloorShadow(painter, QRectF(22, 376, 186, 20), 1.0);
+    FillFloorShadow(painter, QRectF(22, 370, 186, 14), 1.0);
 }
 
 void paintCapillary(QPainter &painter)
@@ -37,11 +38,11 @@ void paintCapillary(QPainter &painter)
     tube.cubicTo(10, 350, 26, 366, 44, 360);
     tube.cubicTo(60, 354, 58, 330, 40, 330);
     tube.cubicTo(24, 330, 20, 352, 34, 366);
-    tube.cubicTo(48, 380, 74, 380, 100, 377);
+    tube.cubicTo(48, 378, 74, 376, 100, 373);
     StrokeTube(painter, tube, 3.2, kChrome);
     // The sensor pocket at the end of the tube, with its crimped collar.
-    FillCylinder(painter, QRectF(98, 372, 34, 9), kChrome, Qt::Horizontal, 3);
-    FillNut(painter, QRectF(96, 371, 6, 11), kChrome, Qt::Horizontal);
+    FillCylinder(painter, QRectF(98, 368, 34, 9), kChrome, Qt::Horizontal, 3);
+    FillNut(painter, QRectF(96, 367, 6, 11), kChrome, Qt::Horizontal);
 }
 
 void paintBypass(QPainter &painter)
@@ -120,6 +121,9 @@ void paintThermostaticHead(QPainter &painter)
 
 void paintThermostaticValve(QPainter &painter)
 {
+    QPainterPath head;
+    head.addRoundedRect(QRectF(38, 14, 50, 64), 6, 6);
+    DrawBlurredShadow(painter, head, QPointF(4, 5), 3, 0.25);
     FillCylinder(painter, QRectF(34, 90, 56, 50), kChrome, Qt::Vertical, 8);
     FillCylinder(painter, QRectF(20, 100, 20, 22), kChrome, Qt::Horizontal, 2);
     FillNut(painter, QRectF(14, 96, 10, 30), kChrome, Qt::Horizontal);
@@ -263,23 +267,22 @@ void paintTails(QPainter &painter)
     for (const QRectF &riser : {kLeftRiser, kRightRiser}) {
         const qreal centre = riser.center().x();
         FillNut(painter, QRectF(centre - 19, 334, 38, 18), kChrome, Qt::Vertical);
-        FillCylinder(painter, QRectF(centre - 12, 352, 24, 24), kBrass, Qt::Vertical, 1);
+        FillCylinder(painter, QRectF(centre - 12, 352, 24, 25), kBrass, Qt::Vertical, 1);
         painter.setPen(QPen(QColor(120, 84, 28, 150), 0.8));
         for (qreal y = 356; y < 376; y += 2.5)
             painter.drawLine(QPointF(centre - 12, y), QPointF(centre + 12, y));
     }
 }
 
-} // namespace
-
-QImage DrawUnitPhoto(QSize size)
+// The unit alone, on transparency.
+QImage paintUnit(QSize size)
 {
-    QImage image = FilledImage(size, Qt::white);
-    QPainter painter(&image);
+    QImage unit(size, QImage::Format_ARGB32_Premultiplied);
+    unit.fill(Qt::transparent);
+    QPainter painter(&unit);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.scale(size.width() / kLayout.width(), size.height() / kLayout.height());
-    paintBackdrop(painter);
     paintCapillary(painter);
     paintBypass(painter);
     paintRightRiser(painter);
@@ -290,6 +293,42 @@ QImage DrawUnitPhoto(QSize size)
     paintThermometer(painter, QPointF(27, 150), 18, 62);
     paintThermometer(painter, QPointF(27, 300), 18, 44);
     paintTails(painter);
+    return unit;
+}
+
+// The glossy studio floor mirrors the bottom of the unit, fading out quickly.
+void paintFloorReflection(QPainter &painter, const QImage &unit, int floorLine)
+{
+    const int depth = unit.height() - floorLine;
+    if (depth <= 0)
+        return;
+    QImage reflection = unit.copy(0, floorLine - depth, unit.width(), depth).mirrored(false, true);
+    {
+        QPainter fade(&reflection);
+        fade.setCompositionMode(QPainter::CompositionMode_DestinationIn);
+        QLinearGradient alpha(0, 0, 0, depth);
+        alpha.setColorAt(0.0, QColor(0, 0, 0, 70));
+        alpha.setColorAt(1.0, QColor(0, 0, 0, 0));
+        fade.fillRect(reflection.rect(), alpha);
+    }
+    painter.drawImage(0, floorLine, reflection);
+}
+
+} // namespace
+
+QImage DrawUnitPhoto(QSize size)
+{
+    const qreal scale = size.height() / kLayout.height();
+    const QImage unit = paintUnit(size);
+    QImage image = FilledImage(size, Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.save();
+    painter.scale(size.width() / kLayout.width(), scale);
+    paintBackdrop(painter);
+    painter.restore();
+    paintFloorReflection(painter, unit, qRound(kFloorLine * scale));
+    painter.drawImage(0, 0, unit);
     return image;
 }
 
