@@ -46,6 +46,7 @@ void Tuved::CreateControls()
     RichEdit1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     RichEdit1->setAccessibleName(QStringLiteral("Сообщение"));
+    RichEdit1->setMinimumSize(1, 1);  // the window may be made as small as the user likes
     Panel2 = new Panel(this, QStringLiteral("Panel2"));
     Button1 = new PushButton(Panel2, QStringLiteral("Button1"), QStringLiteral("Понятно!"));
     Button1->setGeometry(kButton1);

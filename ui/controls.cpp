@@ -31,6 +31,7 @@ void Panel::resizeEvent(QResizeEvent *event)
 ScrollBox::ScrollBox(QWidget *parent, const QString &objectName) : QScrollArea(parent)
 {
     setObjectName(objectName);
+    setFocusPolicy(Qt::NoFocus);
     setWidgetResizable(false);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);

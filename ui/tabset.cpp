@@ -94,9 +94,9 @@ void TabSet::AddPage(QWidget *page, const QString &caption)
     page->setAccessibleName(caption);
     page->setBackgroundRole(QPalette::Button);
     page->setAutoFillBackground(true);
-    page->setGeometry(PageRect());
     pages_.push_back(page);
     tabs_->addTab(caption);
+    LayOut();
     ShowPage(tabs_->currentIndex());
 }
 
@@ -122,6 +122,12 @@ QRect TabSet::PageRect() const
 void TabSet::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
+    LayOut();
+}
+
+// Also run as pages are added: a tab set on a hidden page gets no resize event until shown.
+void TabSet::LayOut()
+{
     tabs_->setGeometry(2, 0, width() - 4, kTabRowHeight);
     for (QWidget *page : pages_)
         page->setGeometry(PageRect());

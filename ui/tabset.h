@@ -37,6 +37,7 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    void LayOut();
     void ShowPage(int index);
     bool StepTab(int step);
 

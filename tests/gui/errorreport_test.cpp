@@ -1,0 +1,140 @@
+#include "guitest.h"
+
+#include "calc/errors.h"
+#include "calc/fpmode.h"
+#include "ui/errorreport.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
+
+#include <cstdint>
+#include <stdexcept>
+
+namespace {
+
+struct PeriodCase {
+    const char *name;
+    const char *message;
+    const char *shown;
+};
+
+const PeriodCase kPeriodCases[] = {
+    {"letter", "Floating point overflow", "Floating point overflow."},
+    {"digit", "code 7", "code 7."},
+    {"quote_of_conversion", "'1-2' is not a valid floating point value",
+     "'1-2' is not a valid floating point value."},
+    {"period", "Done.", "Done."},
+    {"exclamation", "Stop!", "Stop!"},
+    {"comma", "a,", "a,"},
+    {"hyphen", "a-", "a-"},
+    {"parenthesis", "(a)", "(a)"},
+    {"quotation_mark", "say \"x\"", "say \"x\""},
+    {"apostrophe", "'x'", "'x'"},
+    {"blank", "a ", "a "},
+    {"empty", "", ""},
+    {"slash_just_above_period", "a/", "a/."},
+    {"cyrillic", "Ошибка", "Ошибка."},
+};
+
+class ReportTextRule : public ::testing::TestWithParam<PeriodCase> {};
+
+TEST_P(ReportTextRule, AppendsAPeriodOnlyAfterACharacterAboveIt)
+{
+    EXPECT_EQ(ReportText(QString::fromUtf8(GetParam().message)).toStdString(), GetParam().shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(ErrorReport, ReportTextRule, ::testing::ValuesIn(kPeriodCases),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+using ErrorReportTest = GuiTest;
+
+TEST_F(ErrorReportTest, ShowsOneModalStopBoxNamedAfterTheExecutable)
+{
+    ExpectErrorReport();
+    ReportError(calc::EOverflow());
+    ASSERT_EQ(reports.size(), 1u);
+    // The executable of these tests is varnelo_gui_tests: no directory, first letter kept.
+    EXPECT_EQ(reports[0].caption, "varnelo_gui_tests");
+    EXPECT_EQ(reports[0].text, "Floating point overflow.");
+    EXPECT_EQ(reports[0].icon, QMessageBox::Critical);
+    EXPECT_EQ(reports[0].buttons, QStringList{"OK"});
+    EXPECT_TRUE(reports[0].applicationModal);
+}
+
+TEST_F(ErrorReportTest, GuardReportsTheErrorAndAbandonsOnlyTheHandler)
+{
+    bool reachedAfterError = false;
+    ExpectErrorReport();
+    RunGuarded([&] {
+        throw calc::EConvertError("1 000");
+        reachedAfterError = true;
+    });
+    EXPECT_FALSE(reachedAfterError);
+    ASSERT_EQ(reports.size(), 1u);
+    EXPECT_EQ(reports[0].text, "'1 000' is not a valid floating point value.");
+    EXPECT_TRUE(Form().isVisible());
+}
+
+TEST_F(ErrorReportTest, ErrorsThatAreNotTheProgramsOwnAreReportedToo)
+{
+    ExpectErrorReport();
+    RunGuarded([] { throw std::runtime_error("disk full"); });
+    ExpectErrorReport();
+    RunGuarded([] { throw 42; });
+    ASSERT_EQ(reports.size(), 2u);
+    EXPECT_EQ(reports[0].text, "disk full.");
+    EXPECT_EQ(reports[1].text, "Unknown error.");
+}
+
+// An object whose event handler lets an error escape, as no handler of the program does.
+class Throwing : public QObject {
+protected:
+    bool event(QEvent *event) override
+    {
+        if (event->type() == QEvent::User)
+            throw calc::EZeroDivide();
+        return QObject::event(event);
+    }
+};
+
+TEST_F(ErrorReportTest, ApplicationCatchesWhatEscapesAHandler)
+{
+    Throwing object;
+    QEvent user(QEvent::User);
+    ExpectErrorReport();
+    QCoreApplication::sendEvent(&object, &user);
+    ASSERT_EQ(reports.size(), 1u);
+    EXPECT_EQ(reports[0].text, "Floating point division by zero.");
+}
+
+TEST_F(ErrorReportTest, ErrorReloadsTheFloatingPointMode)
+{
+    // Rounding towards zero and 53-bit precision: not the calculation's mode.
+    const std::uint16_t foreign = 0x0E7F;
+    asm volatile("fldcw %0" : : "m"(foreign));
+    ASSERT_FALSE(calc::FloatingPointModeInForce());
+    ExpectErrorReport();
+    RunGuarded([] { throw calc::EInvalidOp(); });
+    EXPECT_TRUE(calc::FloatingPointModeInForce());
+}
+
+TEST_F(ErrorReportTest, ReportEndsAMouseCapture)
+{
+    Page().BitBtn1->grabMouse();
+    ASSERT_EQ(QWidget::mouseGrabber(), Page().BitBtn1);
+    ExpectErrorReport();
+    RunGuarded([] { throw calc::EOverflow(); });
+    EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
+}
+
+TEST_F(ErrorReportTest, WindowIsFullyUsableAfterAReport)
+{
+    ExpectErrorReport();
+    RunGuarded([] { throw calc::EInvalidOp(); });
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    QTest::mouseClick(Page().BitBtn1, Qt::LeftButton);
+    EXPECT_EQ(Page().Edit5->text(), "10");
+}
+
+} // namespace

@@ -1,0 +1,84 @@
+// Starts either the program's own windows, exactly as the program does, or an empty Qt window
+// of the same size, and prints the wall-clock time at which the first paint of that window
+// has finished (nanoseconds since the epoch); then quits. Usage: varnelo_startup_probe
+// varnelo|empty. A launcher that notes the time just before starting the process gets the
+// start-up time.
+#include "app/application.h"
+#include "app/programwindows.h"
+#include "calc/fpmode.h"
+
+#include <QTimer>
+#include <QWidget>
+
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+constexpr QSize kMainWindowSize{699, 588};  // Form1's size with its one-line menu
+
+// Notes the first paint of any widget of the watched window, then, once that paint pass is
+// over, prints the time and ends the event loop.
+class FirstPaintWatch : public QObject {
+public:
+    explicit FirstPaintWatch(QWidget *window) : window_(window)
+    {
+        QCoreApplication::instance()->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (seen_ || event->type() != QEvent::Paint || !watched->isWidgetType()
+            || static_cast<QWidget *>(watched)->window() != window_)
+            return false;
+        seen_ = true;
+        QTimer::singleShot(0, this, [] {
+            const auto now = std::chrono::system_clock::now().time_since_epoch();
+            std::printf("first-paint-ns %lld\n",
+                        static_cast<long long>(std::chrono::nanoseconds(now).count()));
+            std::fflush(stdout);
+            QCoreApplication::quit();
+        });
+        return false;
+    }
+
+private:
+    QWidget *window_;
+    bool seen_ = false;
+};
+
+int RunProgramWindows(int argc, char **argv)
+{
+    calc::LoadFloatingPointMode();
+    Application application(argc, argv);
+    ProgramWindows windows;
+    FirstPaintWatch watch(&windows.Form1);
+    windows.Form1.show();
+    std::printf("window %dx%d\n", windows.Form1.width(), windows.Form1.height());
+    return application.exec();
+}
+
+int RunEmptyWindow(int argc, char **argv)
+{
+    QApplication application(argc, argv);
+    QWidget window;
+    window.resize(kMainWindowSize);
+    FirstPaintWatch watch(&window);
+    window.show();
+    std::printf("window %dx%d\n", window.width(), window.height());
+    return application.exec();
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (argc == 2 && std::strcmp(argv[1], "varnelo") == 0)
+        return RunProgramWindows(argc, argv);
+    if (argc == 2 && std::strcmp(argv[1], "empty") == 0)
+        return RunEmptyWindow(argc, argv);
+    std::fprintf(stderr, "usage: %s varnelo|empty\n", argv[0]);
+    return 2;
+}
