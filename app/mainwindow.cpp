@@ -37,14 +37,14 @@ constexpr QColor kHeaderText{0, 128, 0};
 constexpr const char *kInfoLine1 = "       Подробную информацию о гидравлических и тепловых расчетах";
 constexpr const char *kInfoLine2 = "       Вы найдете здесь: ";
 
-struct PageSpec {
+struct PageEntry {
     QWidget *TForm1::*page;
     const char *name;
     const char *caption;
 };
 
 // The reference tabs of PageControl1 (the calculator page comes first, before them).
-constexpr PageSpec kReferencePages[] = {
+constexpr PageEntry kReferencePages[] = {
     {&TForm1::TabSheet5, "TabSheet5", "Программа"},
     {&TForm1::TabSheet11, "TabSheet11", "Программа 2"},
     {&TForm1::TabSheet18, "TabSheet18", "Программа 3"},
@@ -53,7 +53,7 @@ constexpr PageSpec kReferencePages[] = {
     {&TForm1::TabSheet4, "TabSheet4", "Тепловые расчеты"},
 };
 
-constexpr PageSpec kProgramViews[] = {
+constexpr PageEntry kProgramViews[] = {
     {&TForm1::TabSheet6, "TabSheet6", "Вид 1"},
     {&TForm1::TabSheet7, "TabSheet7", "Вид 2"},
     {&TForm1::TabSheet8, "TabSheet8", "Вид 3"},
@@ -61,7 +61,7 @@ constexpr PageSpec kProgramViews[] = {
     {&TForm1::TabSheet10, "TabSheet10", "Подробнее о программе"},
 };
 
-constexpr PageSpec kProgram2Views[] = {
+constexpr PageEntry kProgram2Views[] = {
     {&TForm1::TabSheet12, "TabSheet12", "Вид 1"},
     {&TForm1::TabSheet13, "TabSheet13", "Вид 2"},
     {&TForm1::TabSheet14, "TabSheet14", "Вид 3"},
@@ -70,7 +70,7 @@ constexpr PageSpec kProgram2Views[] = {
     {&TForm1::TabSheet17, "TabSheet17", "Подробнее о программе"},
 };
 
-constexpr PageSpec kProgram3Views[] = {
+constexpr PageEntry kProgram3Views[] = {
     {&TForm1::TabSheet19, "TabSheet19", "Вид 1"},
     {&TForm1::TabSheet20, "TabSheet20", "Вид 2"},
     {&TForm1::TabSheet21, "TabSheet21", "Вид 3"},
@@ -177,15 +177,15 @@ void TForm1::CreatePages()
 {
     TabSheet1 = new CalculatorPage(PageControl1);
     PageControl1->AddPage(TabSheet1, QStringLiteral("Расчет узла Varnelo"));
-    for (const PageSpec &spec : kReferencePages)
-        this->*spec.page = PageControl1->AddPage(QString::fromLatin1(spec.name), Text(spec.caption));
+    for (const PageEntry &entry : kReferencePages)
+        this->*entry.page = PageControl1->AddPage(QString::fromLatin1(entry.name), Text(entry.caption));
 }
 
 void TForm1::CreateInnerTabSets()
 {
-    const auto addViews = [this](TabSet *tabSet, std::span<const PageSpec> views) {
-        for (const PageSpec &spec : views)
-            this->*spec.page = tabSet->AddPage(QString::fromLatin1(spec.name), Text(spec.caption));
+    const auto addViews = [this](TabSet *tabSet, std::span<const PageEntry> views) {
+        for (const PageEntry &entry : views)
+            this->*entry.page = tabSet->AddPage(QString::fromLatin1(entry.name), Text(entry.caption));
     };
     PageControl2 = new TabSet(TabSheet5, QStringLiteral("PageControl2"));
     PageControl2->setGeometry(TabSheet5->rect());

@@ -24,14 +24,14 @@ constexpr const char *kPipes[] = {"М/П  Ф16-2,0"};
 constexpr const char *kPumps[] = {"willo 25/6", "willo 25/4", "willo 25/8"};
 
 // The drop-down lists: items by position and the position selected at start.
-struct ListSpec {
+struct ListEntry {
     DropDownList *CalculatorPage::*control;
     const char *name;
     std::span<const char *const> items;
     int selected;
 };
 
-constexpr ListSpec kLists[] = {
+constexpr ListEntry kLists[] = {
     {&CalculatorPage::ComboBox6, "ComboBox6", kBoilerTemps, 2},
     {&CalculatorPage::ComboBox4, "ComboBox4", kSetTemps, 3},
     {&CalculatorPage::ComboBox1, "ComboBox1", kTempDrops, 0},
@@ -41,13 +41,13 @@ constexpr ListSpec kLists[] = {
 };
 
 // The result boxes in the order they are written, each with the field it shows.
-struct ResultSpec {
+struct ResultEntry {
     QLineEdit *CalculatorPage::*box;
     const char *name;
     std::optional<double> calc::SizingResults::*field;
 };
 
-constexpr ResultSpec kResults[] = {
+constexpr ResultEntry kResults[] = {
     {&CalculatorPage::Edit6, "Edit6", &calc::SizingResults::CircuitFlow},
     {&CalculatorPage::Edit3, "Edit3", &calc::SizingResults::UnitResistance},
     {&CalculatorPage::Edit5, "Edit5", &calc::SizingResults::MaxCircuits},
@@ -123,7 +123,7 @@ void CalculatorPage::CreateControls()
     Image1 = new QLabel(Panel2);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    for (const ListSpec &list : kLists) {
+    for (const ListEntry &list : kLists) {
         auto *combo = new DropDownList(Panel2, QString::fromLatin1(list.name));
         for (const char *item : list.items)
             combo->addItem(QString::fromUtf8(item));
@@ -134,7 +134,7 @@ void CalculatorPage::CreateControls()
     Edit4->setText(QStringLiteral("80"));
     BitBtn1 = new PushButton(Panel2, QStringLiteral("BitBtn1"), QStringLiteral("Рассчитать!"));
     BitBtn1->setIconSize(kGlyph);  // the glyph stands 4 pixels left of the caption
-    for (const ResultSpec &result : kResults)
+    for (const ResultEntry &result : kResults)
         this->*result.box = NewEdit(Panel2, result.name, true);
 }
 
@@ -210,7 +210,7 @@ calc::SizingInputs CalculatorPage::ReadInputs() const
 
 void CalculatorPage::ShowResults(const calc::SizingResults &results)
 {
-    for (const ResultSpec &result : kResults) {
+    for (const ResultEntry &result : kResults) {
         const std::optional<double> &value = results.*result.field;
         if (!value)
             continue;

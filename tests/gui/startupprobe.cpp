@@ -16,7 +16,7 @@
 
 namespace {
 
-constexpr QSize kMainWindowSize{699, 588};  // Form1's size with its one-line menu
+constexpr QSize kMainWindowSize{699, 585};  // Form1's size with its one-line menu
 
 // Notes the first paint of any widget of the watched window, then, once that paint pass is
 // over, prints the time and ends the event loop.
