@@ -11,13 +11,10 @@
 #include <functional>
 
 class QBoxLayout;
-class QGroupBox;
-class QLabel;
 class QLineEdit;
 class QStatusBar;
 class QTableWidget;
 class QToolBar;
-class QTreeWidget;
 
 // Program windows for the gallery screenshots, built from real widgets and grabbed off screen.
 namespace tools {

@@ -83,18 +83,9 @@ void paintNetworkCurve(QPainter &painter, const ChartFrame &frame)
     painter.drawPath(curve);
 }
 
-// Where the chosen pump's line meets the network curve: s·k·Q² + Q − a = 0.
-QPointF operatingPoint()
-{
-    const PumpLine &pump = kPumpLines[kChosenPump];
-    const double sk = kNetworkResistance * pump.flowPerMetre;
-    const double flow = (-1.0 + std::sqrt(1.0 + 4.0 * sk * pump.flowAtZeroHead)) / (2.0 * sk);
-    return {flow, kNetworkResistance * flow * flow};
-}
-
 void paintOperatingPoint(QPainter &painter, const ChartFrame &frame)
 {
-    const QPointF point = operatingPoint();
+    const QPointF point = OperatingPoint(kPumpLines[kChosenPump], kNetworkResistance);
     const QPointF onChart = frame.at(point.x(), point.y());
     painter.setPen(QPen(QColor(230, 0, 0), 1.6));
     painter.drawLine(frame.at(point.x(), 0), onChart);
@@ -129,6 +120,14 @@ void paintLegend(QPainter &painter, const ChartFrame &frame)
 }
 
 } // namespace
+
+QPointF OperatingPoint(const PumpLine &pump, double networkResistance)
+{
+    // s·k·Q² + Q − a = 0, the positive root.
+    const double sk = networkResistance * pump.flowPerMetre;
+    const double flow = (-1.0 + std::sqrt(1.0 + 4.0 * sk * pump.flowAtZeroHead)) / (2.0 * sk);
+    return {flow, networkResistance * flow * flow};
+}
 
 void PaintPumpChart(QPainter &painter, QSize size)
 {

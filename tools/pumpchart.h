@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPainter>
+#include <QPointF>
 #include <QSize>
 
 #include <array>
@@ -20,6 +21,9 @@ inline constexpr std::array<PumpLine, 3> kPumpLines{{
     {"25/6", 4.0, 2.0 / 3.0},
     {"25/8", 5.0, 0.625},
 }};
+
+// Where the pump's line meets the network curve H = s·Q²: (flow in m³/h, head in m).
+QPointF OperatingPoint(const PumpLine &pump, double networkResistance);
 
 // Head in metres against flow in m³/h for the three pump lines and a network curve
 // H = s·Q², with the operating point of the 25/6 pump marked by two red lines.

@@ -1,0 +1,171 @@
+#include "resources/pictures.h"
+#include "tools/axonometry.h"
+#include "tools/catalogue.h"
+#include "tools/paintkit.h"
+#include "tools/pumpchart.h"
+#include "tools/scene3d.h"
+
+#include <QFontMetricsF>
+#include <QSet>
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <string>
+
+namespace resources {
+
+void PrintTo(const PictureFile &file, std::ostream *out)
+{
+    *out << file.fileName;
+}
+
+} // namespace resources
+
+namespace {
+
+class PictureDrawing : public testing::TestWithParam<resources::PictureFile> {};
+
+TEST_P(PictureDrawing, FillsItsSizeWithAPicture)
+{
+    const QSize size(GetParam().width, GetParam().height);
+    const QImage image = tools::DrawPicture(GetParam().picture, size);
+    ASSERT_EQ(image.size(), size);
+    QSet<QRgb> colours;
+    for (int y = 0; y < image.height(); y += 3) {
+        for (int x = 0; x < image.width(); x += 3)
+            colours.insert(image.pixel(x, y));
+    }
+    EXPECT_GT(colours.size(), 200) << "too few colours for a drawn picture";
+}
+
+INSTANTIATE_TEST_SUITE_P(Generator, PictureDrawing, testing::ValuesIn(resources::kPictureFiles),
+                         [](const testing::TestParamInfo<resources::PictureFile> &info) {
+                             std::string name(info.param.fileName.substr(0, info.param.fileName.find('.')));
+                             std::erase(name, '-');
+                             return name;
+                         });
+
+TEST(PumpChart, OperatingPointLiesOnThePumpLineAndTheNetworkCurve)
+{
+    for (const tools::PumpLine &pump : tools::kPumpLines) {
+        for (const double resistance : {0.5, 1.0, 2.0}) {
+            const QPointF point = tools::OperatingPoint(pump, resistance);
+            EXPECT_NEAR(point.x(), pump.flowAtZeroHead - pump.flowPerMetre * point.y(), 1e-9) << pump.name;
+            EXPECT_NEAR(point.y(), resistance * point.x() * point.x(), 1e-9) << pump.name;
+            EXPECT_GT(point.x(), 0.0);
+        }
+    }
+}
+
+TEST(PumpChart, DrawsTheCalculatorsPumpLines)
+{
+    ASSERT_EQ(tools::kPumpLines.size(), 3u);
+    EXPECT_EQ(tools::kPumpLines[1].flowAtZeroHead / tools::kPumpLines[1].flowPerMetre, 6.0);
+    EXPECT_EQ(tools::kPumpLines[0].flowAtZeroHead / tools::kPumpLines[0].flowPerMetre, 4.0);
+    EXPECT_EQ(tools::kPumpLines[2].flowAtZeroHead / tools::kPumpLines[2].flowPerMetre, 8.0);
+}
+
+TEST(Blurred, SpreadsAPointAndKeepsItsWeight)
+{
+    QImage dot(21, 21, QImage::Format_ARGB32_Premultiplied);
+    dot.fill(Qt::transparent);
+    dot.setPixel(10, 10, qRgba(255, 255, 255, 255));
+    const QImage blurred = tools::Blurred(dot, 1);
+    long total = 0;
+    for (int y = 0; y < 21; ++y) {
+        for (int x = 0; x < 21; ++x)
+            total += qAlpha(blurred.pixel(x, y));
+    }
+    EXPECT_LT(qAlpha(blurred.pixel(10, 10)), 255);
+    EXPECT_GT(qAlpha(blurred.pixel(11, 10)), 0);
+    EXPECT_GT(qAlpha(blurred.pixel(10, 12)), 0);
+    EXPECT_EQ(qAlpha(blurred.pixel(0, 0)), 0);
+    EXPECT_NEAR(static_cast<double>(total), 255.0, 60.0) << "integer averaging loses a little, not most";
+}
+
+TEST(FittedFont, ShrinksUntilTheTextFits)
+{
+    const QString title = QStringLiteral("ГИДРАВЛИЧЕСКИЕ РАСЧЕТЫ");
+    const QFont fitted = tools::FittedFont(QStringLiteral("DejaVu Sans"), title, 120, 30, true);
+    EXPECT_LE(QFontMetricsF(fitted).horizontalAdvance(title), 120);
+    EXPECT_LT(fitted.pixelSize(), 30);
+    EXPECT_EQ(tools::FittedFont(QStringLiteral("DejaVu Sans"), QStringLiteral("Ю"), 120, 30).pixelSize(), 30);
+}
+
+QImage paintScene(tools::Scene3D &scene, const tools::Camera &camera)
+{
+    QImage image(200, 150, QImage::Format_RGB32);
+    QPainter painter(&image);
+    scene.Paint(painter, image.size(), camera);
+    return image;
+}
+
+bool showsColour(const QImage &image, bool (*matches)(const QColor &))
+{
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (matches(image.pixelColor(x, y)))
+                return true;
+        }
+    }
+    return false;
+}
+
+bool isRed(const QColor &c) { return c.red() > 150 && c.green() < 60 && c.blue() < 60; }
+bool isBlue(const QColor &c) { return c.blue() > 150 && c.red() < 60 && c.green() < 60; }
+bool isOrange(const QColor &c) { return c.red() > 200 && c.green() > 90 && c.green() < 190 && c.blue() < 60; }
+
+TEST(Scene3D, ShowsTheFrontOfABoxAndHidesItsBack)
+{
+    tools::Scene3D scene;
+    const std::size_t box = scene.addBox({0, 0, 0}, {4, 2, 2}, QColor(200, 200, 200));
+    scene.addDecal(box + tools::BoxFace::South, {{1, -0.01f, 0.5f}, {3, -0.01f, 0.5f}, {3, -0.01f, 1.5f}, {1, -0.01f, 1.5f}}, QColor(0, 0, 255));
+    scene.addDecal(box + tools::BoxFace::North, {{3, 2.01f, 0.5f}, {1, 2.01f, 0.5f}, {1, 2.01f, 1.5f}, {3, 2.01f, 1.5f}}, QColor(255, 0, 0));
+    const QImage fromSouth = paintScene(scene, {20, 25, 12, {2, 1, 1}});
+    EXPECT_TRUE(showsColour(fromSouth, isBlue));
+    EXPECT_FALSE(showsColour(fromSouth, isRed));
+    const QImage fromNorth = paintScene(scene, {200, 25, 12, {2, 1, 1}});
+    EXPECT_TRUE(showsColour(fromNorth, isRed));
+    EXPECT_FALSE(showsColour(fromNorth, isBlue));
+}
+
+TEST(Scene3D, FitsTheModelIntoTheArea)
+{
+    tools::Scene3D scene;
+    scene.addBox({0, 0, 0}, {4, 2, 2}, QColor(200, 200, 200));
+    scene.addBox({10, 8, 0}, {11, 9, 1}, QColor(200, 200, 200));
+    QImage image(200, 150, QImage::Format_RGB32);
+    QPainter painter(&image);
+    scene.Paint(painter, image.size(), {30, 30, 40, {5, 4, 0}});
+    for (const QVector3D corner : {QVector3D(0, 0, 0), QVector3D(4, 0, 2), QVector3D(11, 9, 1), QVector3D(10, 8, 0)}) {
+        const QPointF at = scene.Project(corner);
+        EXPECT_TRUE(QRectF(0, 0, 200, 150).contains(at)) << at.x() << "," << at.y();
+    }
+}
+
+TEST(Axonometry, DrawsEveryPipeInsideTheSheet)
+{
+    tools::Network network;
+    network.addRun({0, 0, 0}, {{6, 0, 0}, {0, 4, 0}, {0, 0, 3}}, QColor(255, 140, 0));
+    ASSERT_EQ(network.pipes.size(), 3u);
+    EXPECT_EQ(network.pipes[2].to, QVector3D(6, 4, 3));
+    QImage sheet(240, 180, QImage::Format_RGB32);
+    {
+        QPainter painter(&sheet);
+        tools::PaintNetwork(painter, sheet.size(), network);
+    }
+    // No pipe pixel within a few pixels of the sheet's edge; some inside.
+    bool pipeInside = false;
+    for (int y = 0; y < sheet.height(); ++y) {
+        for (int x = 0; x < sheet.width(); ++x) {
+            if (!isOrange(sheet.pixelColor(x, y)))
+                continue;
+            pipeInside = true;
+            EXPECT_TRUE(x > 4 && y > 4 && x < sheet.width() - 5 && y < sheet.height() - 5) << x << "," << y;
+        }
+    }
+    EXPECT_TRUE(pipeInside);
+}
+
+} // namespace

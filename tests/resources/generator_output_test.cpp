@@ -1,0 +1,132 @@
+#include "jpegfile.h"
+
+#include "resources/jpegdecoder.h"
+#include "tools/glyphs.h"
+#include "tools/jpegwriter.h"
+
+#include <QFile>
+#include <QPainter>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <stdexcept>
+
+namespace {
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QImage testCard()
+{
+    QImage card(96, 64, QImage::Format_RGB32);
+    QPainter painter(&card);
+    QLinearGradient ramp(0, 0, 96, 64);
+    ramp.setColorAt(0, QColor(20, 60, 160));
+    ramp.setColorAt(1, QColor(250, 220, 120));
+    painter.fillRect(card.rect(), ramp);
+    return card;
+}
+
+int largestChannelDifference(const QImage &a, const QImage &b)
+{
+    int largest = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const QColor p = a.pixelColor(x, y), q = b.pixelColor(x, y);
+            largest = std::max({largest, std::abs(p.red() - q.red()), std::abs(p.green() - q.green()),
+                                std::abs(p.blue() - q.blue())});
+        }
+    }
+    return largest;
+}
+
+class JpegWriter : public testing::Test {
+protected:
+    QString pathOf(const QString &name) const { return folder_.filePath(name); }
+
+private:
+    QTemporaryDir folder_;
+};
+
+TEST_F(JpegWriter, WritesAProgressiveFileThatDecodesFaithfully)
+{
+    tools::WriteProgressiveJpeg(testCard(), pathOf(QStringLiteral("card.jpg")), 90);
+    const QByteArray file = readAll(pathOf(QStringLiteral("card.jpg")));
+    EXPECT_TRUE(testjpeg::FindSegment(file, 0xC2)) << "no progressive frame header";
+    EXPECT_FALSE(testjpeg::FindSegment(file, 0xC0)) << "a baseline frame header";
+    const QImage decoded = resources::DecodeJpeg(file);
+    ASSERT_EQ(decoded.size(), testCard().size());
+    EXPECT_LE(largestChannelDifference(decoded, testCard()), 12);
+}
+
+TEST_F(JpegWriter, RecordsNinetySixDotsPerInch)
+{
+    tools::WriteProgressiveJpeg(testCard(), pathOf(QStringLiteral("card.jpg")), 90);
+    const QByteArray file = readAll(pathOf(QStringLiteral("card.jpg")));
+    const auto jfif = testjpeg::FindSegment(file, 0xE0);
+    ASSERT_TRUE(jfif);
+    const auto byte = [&](int at) { return static_cast<unsigned char>(file[jfif->offset + at]); };
+    EXPECT_EQ(byte(11), 1) << "density unit: dots per inch";
+    EXPECT_EQ(byte(12) << 8 | byte(13), 96);
+    EXPECT_EQ(byte(14) << 8 | byte(15), 96);
+}
+
+TEST_F(JpegWriter, KeepsAThinRedLineRed)
+{
+    // Chroma subsampling would bleed a one-pixel red line into pink.
+    QImage sheet(64, 32, QImage::Format_RGB32);
+    sheet.fill(Qt::white);
+    for (int y = 0; y < sheet.height(); ++y)
+        sheet.setPixelColor(31, y, QColor(230, 0, 0));
+    tools::WriteProgressiveJpeg(sheet, pathOf(QStringLiteral("line.jpg")), 90);
+    const QColor line = resources::DecodeJpeg(readAll(pathOf(QStringLiteral("line.jpg")))).pixelColor(31, 16);
+    EXPECT_GT(line.red(), 180);
+    EXPECT_LT(line.green(), 70);
+}
+
+TEST_F(JpegWriter, ReportsAFileItCannotCreate)
+{
+    EXPECT_THROW(tools::WriteProgressiveJpeg(testCard(), pathOf(QStringLiteral("missing/card.jpg")), 90),
+                 std::runtime_error);
+    EXPECT_FALSE(QFile::exists(pathOf(QStringLiteral("missing/card.jpg"))));
+}
+
+TEST(GlyphDrawing, IsOpaqueRgbWithAnExactKeyAndNoBlendedMagenta)
+{
+    const QImage glyph = tools::DrawButtonGlyph(QSize(16, 15));
+    ASSERT_EQ(glyph.size(), QSize(16, 15));
+    EXPECT_FALSE(glyph.hasAlphaChannel());
+    EXPECT_EQ(glyph.pixelColor(0, 14), QColor(255, 0, 255));
+    int keyed = 0;
+    for (int y = 0; y < glyph.height(); ++y) {
+        for (int x = 0; x < glyph.width(); ++x) {
+            const QColor pixel = glyph.pixelColor(x, y);
+            const bool key = pixel == QColor(255, 0, 255);
+            keyed += key;
+            EXPECT_TRUE(key || pixel.red() < 200 || pixel.green() > 150 || pixel.blue() < 200) << x << "," << y;
+        }
+    }
+    // The disc covers most of the glyph but leaves the corners to the key colour.
+    EXPECT_GT(keyed, 30);
+    EXPECT_LT(keyed, 110);
+}
+
+TEST(IconDrawing, SameChipAtBothSizes)
+{
+    const QImage small = tools::DrawIcon(32);
+    const QImage large = tools::DrawIcon(128).scaled(32, 32, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    ASSERT_EQ(small.size(), QSize(32, 32));
+    int differing = 0;
+    for (int y = 0; y < 32; ++y) {
+        for (int x = 0; x < 32; ++x)
+            differing += std::abs(qAlpha(small.pixel(x, y)) - qAlpha(large.pixel(x, y))) > 128;
+    }
+    EXPECT_LT(differing, 40) << "the two sizes show different shapes";
+}
+
+} // namespace
