@@ -3,10 +3,12 @@
 #include "resources/jpegdecoder.h"
 #include "resources/pictures.h"
 
+#include <QBuffer>
 #include <QFile>
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <functional>
 #include <ostream>
 #include <string>
@@ -151,6 +153,45 @@ INSTANTIATE_TEST_SUITE_P(
                     Damage{"MarkerInScanData", insertMarkerIntoScanData}, Damage{"StartOfImageBroken", breakStartOfImage},
                     Damage{"UnsupportedFrameType", claimLosslessFrame}),
     [](const testing::TestParamInfo<Damage> &info) { return std::string(info.param.name); });
+
+// Files written by another encoder (Qt's, used here only to write): baseline, not progressive.
+QByteArray encodedElsewhere(const QImage &image)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    return image.save(&buffer, "JPEG", 95) ? bytes : QByteArray();
+}
+
+TEST(JpegDecoder, DecodesABaselineGreyFileAsEqualChannels)
+{
+    QImage grey(40, 30, QImage::Format_Grayscale8);
+    for (int y = 0; y < grey.height(); ++y)
+        std::memset(grey.scanLine(y), 40 + 5 * y, static_cast<std::size_t>(grey.width()));
+    const QByteArray file = encodedElsewhere(grey);
+    if (file.isEmpty())
+        GTEST_SKIP() << "no JPEG writer in this Qt";
+    ASSERT_TRUE(testjpeg::FindSegment(file, 0xC0)) << "expected a baseline file";
+    const QImage decoded = DecodeJpeg(file);
+    ASSERT_EQ(decoded.size(), grey.size());
+    const QColor pixel = decoded.pixelColor(20, 20);
+    EXPECT_EQ(pixel.red(), pixel.green());
+    EXPECT_EQ(pixel.green(), pixel.blue());
+    EXPECT_NEAR(pixel.red(), 140, 4);
+}
+
+TEST(JpegDecoder, DecodesABaselineColourFile)
+{
+    QImage colour(40, 30, QImage::Format_RGB32);
+    colour.fill(QColor(30, 160, 220));
+    const QByteArray file = encodedElsewhere(colour);
+    if (file.isEmpty())
+        GTEST_SKIP() << "no JPEG writer in this Qt";
+    const QColor pixel = DecodeJpeg(file).pixelColor(20, 15);
+    EXPECT_NEAR(pixel.red(), 30, 4);
+    EXPECT_NEAR(pixel.green(), 160, 4);
+    EXPECT_NEAR(pixel.blue(), 220, 4);
+}
 
 TEST(JpegDecoder, RejectsDataThatIsNoJpegAtAll)
 {

@@ -46,6 +46,28 @@ INSTANTIATE_TEST_SUITE_P(Generator, PictureDrawing, testing::ValuesIn(resources:
                              return name;
                          });
 
+TEST(PumpChartView, MarksTheOperatingPointWithRedLines)
+{
+    const QImage view = tools::DrawPicture(resources::Picture::Program1View4, resources::PictureSize(resources::Picture::Program1View4));
+    int red = 0;
+    for (int y = 0; y < view.height(); ++y) {
+        for (int x = 0; x < view.width(); ++x) {
+            const QColor c = view.pixelColor(x, y);
+            red += c.red() > 200 && c.green() < 50 && c.blue() < 50;
+        }
+    }
+    EXPECT_GT(red, 100) << "two red lines of some length";
+}
+
+TEST(UnitPhotoDrawing, IsTheGreenPumpOnWhite)
+{
+    const QImage photo = tools::DrawPicture(resources::Picture::UnitPhoto, QSize(220, 397));
+    EXPECT_EQ(photo.pixelColor(2, 2), QColor(Qt::white));
+    EXPECT_EQ(photo.pixelColor(217, 100), QColor(Qt::white));
+    const QColor pump = photo.pixelColor(110, 232);
+    EXPECT_GT(pump.green(), pump.red() + 40);
+}
+
 TEST(PumpChart, OperatingPointLiesOnThePumpLineAndTheNetworkCurve)
 {
     for (const tools::PumpLine &pump : tools::kPumpLines) {

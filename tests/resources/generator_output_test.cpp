@@ -1,6 +1,7 @@
 #include "jpegfile.h"
 
 #include "resources/jpegdecoder.h"
+#include "tools/fakewindow.h"
 #include "tools/glyphs.h"
 #include "tools/jpegwriter.h"
 
@@ -94,6 +95,29 @@ TEST_F(JpegWriter, ReportsAFileItCannotCreate)
     EXPECT_THROW(tools::WriteProgressiveJpeg(testCard(), pathOf(QStringLiteral("missing/card.jpg")), 90),
                  std::runtime_error);
     EXPECT_FALSE(QFile::exists(pathOf(QStringLiteral("missing/card.jpg"))));
+}
+
+TEST(FakeWindow, GrabsExactlyItsSizeWithTheCaptionBarOnTop)
+{
+    tools::FakeWindow window(QStringLiteral("Окно"), {QStringLiteral("Файл")}, QSize(300, 200));
+    const QImage shot = window.Grab();
+    ASSERT_EQ(shot.size(), QSize(300, 200));
+    const QColor caption = shot.pixelColor(150, 14);
+    EXPECT_GT(caption.blue(), caption.red() + 100) << "the title bar is blue";
+    const QColor client = shot.pixelColor(150, 120);
+    EXPECT_GT(client.red(), 200) << "the client area is light";
+}
+
+TEST(FakeWindow, ComposedWindowCastsAShadowDownAndRight)
+{
+    QImage back(200, 160, QImage::Format_RGB32);
+    back.fill(Qt::white);
+    QImage front(100, 80, QImage::Format_RGB32);
+    front.fill(QColor(0, 0, 200));
+    const QImage composed = tools::ComposeWindows(back, front, QPoint(40, 30));
+    EXPECT_EQ(composed.pixelColor(90, 70), QColor(0, 0, 200));
+    EXPECT_LT(composed.pixelColor(143, 112).red(), 235) << "no shadow below the right corner";
+    EXPECT_EQ(composed.pixelColor(36, 26), QColor(Qt::white)) << "shadow above the left corner";
 }
 
 TEST(GlyphDrawing, IsOpaqueRgbWithAnExactKeyAndNoBlendedMagenta)
