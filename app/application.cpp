@@ -4,9 +4,11 @@
 #include "calc/apptitle.h"
 #include "ui/errorreport.h"
 #include "ui/fonts.h"
+#include "ui/fpmoderestore.h"
 
 Application::Application(int &argc, char **argv) : QApplication(argc, argv)
 {
+    RestoreFloatingPointMode restore;  // loading the platform may have changed it
     const std::string title = calc::ApplicationTitle(applicationFilePath().toStdString());
     SetReportCaption(QString::fromStdString(title));
     setFont(FormFont());

@@ -7,6 +7,6 @@ int main(int argc, char *argv[])
     calc::LoadFloatingPointMode();
     Application application(argc, argv);
     ProgramWindows windows;
-    windows.Form1.show();
+    windows.Show();
     return application.exec();
 }

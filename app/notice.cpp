@@ -1,9 +1,11 @@
 #include "app/notice.h"
 
 #include "app/placement.h"
+#include "ui/activation.h"
 #include "ui/controls.h"
 #include "ui/errorreport.h"
 #include "ui/fonts.h"
+#include "ui/fpmoderestore.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -77,6 +79,8 @@ void Tuved::ShowNotice(const QString &text)
     RichEdit1->setPlainText(text);
     if (!placed_)
         PlaceOnScreen();
+    RestoreActivation activation;
+    RestoreFloatingPointMode mode;
     exec();
 }
 

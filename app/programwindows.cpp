@@ -1,14 +1,19 @@
 #include "app/programwindows.h"
 
 #include "app/notice.h"
-#include "calc/fpmode.h"
 #include "ui/calculatorpage.h"
+#include "ui/fpmoderestore.h"
 
 ProgramWindows::ProgramWindows() : uved(new Tuved(&Form1))
 {
+    RestoreFloatingPointMode restore;  // after Form1 and uved have been built
     Form1.TabSheet1->SetShowNotice([notice = uved](const QString &text) {
         notice->ShowNotice(text);
     });
-    // Creating windows may touch the arithmetic mode; the calculation needs its own.
-    calc::LoadFloatingPointMode();
+}
+
+void ProgramWindows::Show()
+{
+    RestoreFloatingPointMode restore;
+    Form1.show();
 }

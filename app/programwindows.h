@@ -10,6 +10,9 @@ class Tuved;
 struct ProgramWindows {
     ProgramWindows();
 
+    // Shows the main window, placed as it was built: centred on the desktop.
+    void Show();
+
     TForm1 Form1;
     Tuved *uved = nullptr;  // owned by Form1
 };

@@ -1,6 +1,8 @@
 #include "ui/errorreport.h"
 
 #include "calc/fpmode.h"
+#include "ui/activation.h"
+#include "ui/fpmoderestore.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -41,6 +43,8 @@ void ShowReport(const QString &message) noexcept
 {
     try {
         CancelCapture();
+        RestoreActivation activation;
+        RestoreFloatingPointMode mode;
         QMessageBox box(QMessageBox::Critical, ReportCaption(), ReportText(message),
                         QMessageBox::Ok, ReportOwner());
         box.setObjectName(QStringLiteral("ErrorReport"));

@@ -8,7 +8,6 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include <cstdint>
 #include <stdexcept>
 
 namespace {
@@ -110,13 +109,32 @@ TEST_F(ErrorReportTest, ApplicationCatchesWhatEscapesAHandler)
 
 TEST_F(ErrorReportTest, ErrorReloadsTheFloatingPointMode)
 {
-    // Rounding towards zero and 53-bit precision: not the calculation's mode.
-    const std::uint16_t foreign = 0x0E7F;
-    asm volatile("fldcw %0" : : "m"(foreign));
+    LoadForeignFloatingPointMode();
     ASSERT_FALSE(calc::FloatingPointModeInForce());
     ExpectErrorReport();
     RunGuarded([] { throw calc::EInvalidOp(); });
     EXPECT_TRUE(calc::FloatingPointModeInForce());
+}
+
+TEST_F(ErrorReportTest, ModeChangedWhileTheBoxIsShownIsPutBack)
+{
+    ExpectModal([](QWidget *modal) {
+        LoadForeignFloatingPointMode();
+        modal->close();
+    });
+    ReportError(calc::EOverflow());
+    EXPECT_TRUE(calc::FloatingPointModeInForce());
+}
+
+TEST_F(ErrorReportTest, FocusGoesBackWhereItWasAfterTheReport)
+{
+    Page().Edit4->setText("1-2");
+    Page().BitBtn1->setFocus();
+    ExpectErrorReport();
+    QTest::keyClick(Page().BitBtn1, Qt::Key_Space);
+    ASSERT_EQ(reports.size(), 1u);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == &Form(); }));
+    EXPECT_EQ(QApplication::focusWidget(), Page().BitBtn1);
 }
 
 TEST_F(ErrorReportTest, ReportEndsAMouseCapture)

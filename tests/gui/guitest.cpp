@@ -9,6 +9,7 @@
 #include <QWheelEvent>
 #include <QWindow>
 
+#include <cstdint>
 #include <cstdlib>
 #include <QtTest/qtestspontaneevent.h>
 
@@ -34,6 +35,12 @@ void ForceClose(QWidget *modal)
 }
 
 } // namespace
+
+void LoadForeignFloatingPointMode()
+{
+    const std::uint16_t foreign = 0x0E7F;
+    asm volatile("fldcw %0" : : "m"(foreign));
+}
 
 void PrintTo(const QString &text, std::ostream *out) { *out << '"' << text.toStdString() << '"'; }
 

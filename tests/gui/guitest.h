@@ -20,6 +20,10 @@
 #include <memory>
 #include <vector>
 
+// Loads a mode other than the calculation's (rounding towards zero, 53-bit precision), as a
+// platform call might.
+void LoadForeignFloatingPointMode();
+
 // Readable failure messages for the toolkit's values.
 void PrintTo(const QString &text, std::ostream *out);
 void PrintTo(const QRect &rect, std::ostream *out);

@@ -1,5 +1,6 @@
 #include "guitest.h"
 
+#include "calc/fpmode.h"
 #include "ui/controls.h"
 
 #include <QApplication>
@@ -124,10 +125,13 @@ TEST_F(NoticeTest, ClosingByTheTitleBarEqualsTheButton)
     Page().ComboBox6->setCurrentIndex(0);
     Page().ComboBox4->setCurrentIndex(5);
     ExpectModal([this](QWidget *) { Notice().close(); });
+    Page().BitBtn1->setFocus();
     QTest::mouseClick(Page().BitBtn1, Qt::LeftButton);
     EXPECT_FALSE(Notice().isVisible());
     EXPECT_EQ(Page().Edit6->text(), flow);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == &Form(); }));
+    EXPECT_EQ(QApplication::focusWidget(), Page().BitBtn1);
 }
 
 TEST_F(NoticeTest, MainWindowTakesNoClicksWhileTheNoticeIsShown)
@@ -142,6 +146,16 @@ TEST_F(NoticeTest, MainWindowTakesNoClicksWhileTheNoticeIsShown)
     });
     Notice().ShowNotice("x");
     EXPECT_TRUE(Page().Edit6->text().isEmpty());
+}
+
+TEST_F(NoticeTest, ModeChangedWhileTheNoticeIsShownIsPutBack)
+{
+    ExpectModal([this](QWidget *) {
+        LoadForeignFloatingPointMode();
+        Notice().Button1->click();
+    });
+    Notice().ShowNotice("x");
+    EXPECT_TRUE(calc::FloatingPointModeInForce());
 }
 
 TEST_F(NoticeTest, ResizingKeepsTheStripsAndTheButtonsPlace)

@@ -55,7 +55,7 @@ int RunProgramWindows(int argc, char **argv)
     Application application(argc, argv);
     ProgramWindows windows;
     FirstPaintWatch watch(&windows.Form1);
-    windows.Form1.show();
+    windows.Show();
     std::printf("window %dx%d\n", windows.Form1.width(), windows.Form1.height());
     return application.exec();
 }

@@ -1,0 +1,17 @@
+#include "ui/activation.h"
+
+#include <QApplication>
+
+RestoreActivation::RestoreActivation()
+    : window_(QApplication::activeWindow()), focus_(QApplication::focusWidget())
+{
+}
+
+RestoreActivation::~RestoreActivation()
+{
+    if (!window_ || !window_->isVisible())
+        return;
+    if (focus_ && focus_->window() == window_)
+        focus_->setFocus(Qt::ActiveWindowFocusReason);
+    window_->activateWindow();
+}
