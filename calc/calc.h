@@ -3,6 +3,7 @@
 // Every public name of the calculation core.
 #include "calc/apptitle.h"
 #include "calc/cleaning.h"
+#include "calc/designdata.h"
 #include "calc/errors.h"
 #include "calc/fpmode.h"
 #include "calc/hydraulics.h"

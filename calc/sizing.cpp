@@ -3,6 +3,7 @@
 #include <array>
 
 #include "calc/cleaning.h"
+#include "calc/designdata.h"
 #include "calc/errors.h"
 #include "calc/fparith.h"
 #include "calc/hydraulics.h"
@@ -14,47 +15,6 @@ using fp::Ext;
 using fp::Store;
 
 namespace {
-
-// The floor pipe (metal-plastic 16 x 2.0) and the water in it.
-constexpr double kFloorPipeInnerDiameter = 12;  // mm
-constexpr double kFloorPipeRoughness = 0.01;    // mm
-constexpr double kWaterViscosity = 0.61;        // mm²/s
-constexpr int kWaterHeatConstant = 1163;
-
-// Both branches of the mixing unit, and their local-resistance coefficients.
-constexpr double kUnitBranchDiameter = 25;  // mm
-constexpr double kBoilerBranchZeta = 175;
-constexpr double kRecirculationBranchZeta = 25;
-constexpr long double kBoilerBranchAllowance = 1.05L;
-
-constexpr int kMostCircuits = 50;
-
-// Heat output of 100 m of floor pipe (W), by pitch and set temperature, for 5 K and 10 K drops.
-struct DesignRow {
-    int setTemperature;  // °C
-    int heatAt5K;
-    int heatAt10K;
-};
-constexpr std::array<int, 3> kPitches = {100, 150, 200};  // mm
-constexpr std::array<std::array<DesignRow, 6>, 3> kDesignTable = {{
-    {{{35, 314, 202}, {40, 544, 428}, {45, 778, 661}, {50, 1015, 896}, {55, 1254, 1135},
-      {60, 1495, 1375}}},
-    {{{35, 408, 262}, {40, 705, 556}, {45, 1008, 856}, {50, 1314, 1160}, {55, 1622, 1468},
-      {60, 1932, 1777}}},
-    {{{35, 481, 310}, {40, 831, 655}, {45, 1187, 1009}, {50, 1546, 1366}, {55, 1908, 1727},
-      {60, 2272, 2090}}},
-}};
-
-// Pump line: flow (m³/h) = atZeroHead - slope * head (m).
-struct PumpLine {
-    long double atZeroHead;
-    long double slope;
-};
-constexpr std::array<PumpLine, 3> kPumpLines = {{
-    {4, 2.0L / 3.0L},  // willo 25/6
-    {3, 0.75L},        // willo 25/4
-    {5, 0.625L},       // willo 25/8
-}};
 
 constexpr int kBoilerTemperatureCount = 5;
 constexpr int kTemperatureDropCount = 2;

@@ -1,5 +1,6 @@
 #include "tools/pumpchart.h"
 
+#include "calc/designdata.h"
 #include "tools/paintkit.h"
 
 #include <QLocale>
@@ -8,6 +9,13 @@
 #include <cmath>
 
 namespace tools {
+
+PumpLine ChartPump(std::size_t sizingIndex, const char *name)
+{
+    const calc::PumpLine &line = calc::kPumpLines.at(sizingIndex);
+    return {name, static_cast<double>(line.atZeroHead), static_cast<double>(line.slope)};
+}
+
 namespace {
 
 constexpr double kMaxFlow = 5.5;   // m³/h

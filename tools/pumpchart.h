@@ -15,11 +15,12 @@ struct PumpLine {
     double flowPerMetre;    // k
 };
 
-// The three pumps of the calculator page, with the same lines as its sizing.
-inline constexpr std::array<PumpLine, 3> kPumpLines{{
-    {"25/4", 3.0, 0.75},
-    {"25/6", 4.0, 2.0 / 3.0},
-    {"25/8", 5.0, 0.625},
+// The three pumps of the calculator page, from the lines its sizing uses, lowest head first.
+PumpLine ChartPump(std::size_t sizingIndex, const char *name);
+inline const std::array<PumpLine, 3> kPumpLines{{
+    ChartPump(1, "25/4"),
+    ChartPump(0, "25/6"),
+    ChartPump(2, "25/8"),
 }};
 
 // Where the pump's line meets the network curve H = s·Q²: (flow in m³/h, head in m).
