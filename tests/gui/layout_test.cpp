@@ -14,44 +14,45 @@
 #include <QTest>
 #include <QTextEdit>
 
-#include <functional>
-
 namespace {
 
-// A control's place in the layout: its rectangle within the parent it is drawn on in the
-// layout (which may hold it through a viewport or a page stack).
+// A control of the frame and its rectangle within the control it lies on in the layout
+// (which may hold it through a viewport or a page of a tab set).
 struct Placement {
     const char *name;
-    std::function<QWidget *(TForm1 &)> control;
-    std::function<QWidget *(TForm1 &)> parent;
+    const char *parent;
     QRect rect;
 };
 
-std::vector<Placement> FramePlacements()
+const Placement kFramePlacements[] = {
+    {"Panel1", "Panel7", {1, 1, 695, 33}},
+    {"PageControl1", "Panel7", {1, 34, 695, 471}},
+    {"Panel3", "Panel7", {1, 505, 695, 55}},
+    {"RichEdit1", "Panel3", {1, 1, 693, 53}},
+    {"TabSheet1", "PageControl1", {4, 24, 687, 443}},
+    {"TabSheet5", "PageControl1", {4, 24, 687, 443}},
+    {"TabSheet11", "PageControl1", {4, 24, 687, 443}},
+    {"TabSheet18", "PageControl1", {4, 24, 687, 443}},
+    {"TabSheet3", "PageControl1", {4, 24, 687, 443}},
+    {"TabSheet2", "PageControl1", {4, 24, 687, 443}},
+    {"TabSheet4", "PageControl1", {4, 24, 687, 443}},
+    {"PageControl2", "TabSheet5", {0, 0, 687, 443}},
+    {"PageControl3", "TabSheet11", {0, 0, 687, 443}},
+    {"PageControl4", "TabSheet18", {0, 0, 689, 441}},
+    {"TabSheet6", "PageControl2", {4, 24, 679, 415}},
+    {"TabSheet10", "PageControl2", {4, 24, 679, 415}},
+    {"TabSheet12", "PageControl3", {4, 24, 679, 415}},
+    {"TabSheet17", "PageControl3", {4, 24, 679, 415}},
+    {"TabSheet19", "PageControl4", {4, 24, 681, 413}},
+    {"TabSheet23", "PageControl4", {4, 24, 681, 413}},
+};
+
+// Names are unique within Panel7 (the notice window has its own Panel1, Panel3, RichEdit1).
+QWidget *FrameControl(TForm1 &form, const char *name)
 {
-    return {
-        {"Panel7", [](TForm1 &f) { return f.Panel7; }, [](TForm1 &f) { return f.ScrollBox1->viewport(); }, {0, 0, 697, 561}},
-        {"Panel1", [](TForm1 &f) { return f.Panel1; }, [](TForm1 &f) { return f.Panel7; }, {1, 1, 695, 33}},
-        {"PageControl1", [](TForm1 &f) { return f.PageControl1; }, [](TForm1 &f) { return f.Panel7; }, {1, 34, 695, 471}},
-        {"Panel3", [](TForm1 &f) { return f.Panel3; }, [](TForm1 &f) { return f.Panel7; }, {1, 505, 695, 55}},
-        {"RichEdit1", [](TForm1 &f) { return f.RichEdit1; }, [](TForm1 &f) { return f.Panel3; }, {1, 1, 693, 53}},
-        {"TabSheet1", [](TForm1 &f) { return f.TabSheet1; }, [](TForm1 &f) { return f.PageControl1; }, {4, 24, 687, 443}},
-        {"TabSheet5", [](TForm1 &f) { return f.TabSheet5; }, [](TForm1 &f) { return f.PageControl1; }, {4, 24, 687, 443}},
-        {"TabSheet11", [](TForm1 &f) { return f.TabSheet11; }, [](TForm1 &f) { return f.PageControl1; }, {4, 24, 687, 443}},
-        {"TabSheet18", [](TForm1 &f) { return f.TabSheet18; }, [](TForm1 &f) { return f.PageControl1; }, {4, 24, 687, 443}},
-        {"TabSheet3", [](TForm1 &f) { return f.TabSheet3; }, [](TForm1 &f) { return f.PageControl1; }, {4, 24, 687, 443}},
-        {"TabSheet2", [](TForm1 &f) { return f.TabSheet2; }, [](TForm1 &f) { return f.PageControl1; }, {4, 24, 687, 443}},
-        {"TabSheet4", [](TForm1 &f) { return f.TabSheet4; }, [](TForm1 &f) { return f.PageControl1; }, {4, 24, 687, 443}},
-        {"PageControl2", [](TForm1 &f) { return f.PageControl2; }, [](TForm1 &f) { return f.TabSheet5; }, {0, 0, 687, 443}},
-        {"PageControl3", [](TForm1 &f) { return f.PageControl3; }, [](TForm1 &f) { return f.TabSheet11; }, {0, 0, 687, 443}},
-        {"PageControl4", [](TForm1 &f) { return f.PageControl4; }, [](TForm1 &f) { return f.TabSheet18; }, {0, 0, 689, 441}},
-        {"TabSheet6", [](TForm1 &f) { return f.TabSheet6; }, [](TForm1 &f) { return f.PageControl2; }, {4, 24, 679, 415}},
-        {"TabSheet10", [](TForm1 &f) { return f.TabSheet10; }, [](TForm1 &f) { return f.PageControl2; }, {4, 24, 679, 415}},
-        {"TabSheet12", [](TForm1 &f) { return f.TabSheet12; }, [](TForm1 &f) { return f.PageControl3; }, {4, 24, 679, 415}},
-        {"TabSheet17", [](TForm1 &f) { return f.TabSheet17; }, [](TForm1 &f) { return f.PageControl3; }, {4, 24, 679, 415}},
-        {"TabSheet19", [](TForm1 &f) { return f.TabSheet19; }, [](TForm1 &f) { return f.PageControl4; }, {4, 24, 681, 413}},
-        {"TabSheet23", [](TForm1 &f) { return f.TabSheet23; }, [](TForm1 &f) { return f.PageControl4; }, {4, 24, 681, 413}},
-    };
+    return QLatin1String(name) == QLatin1String("Panel7")
+               ? form.Panel7
+               : form.Panel7->findChild<QWidget *>(QLatin1String(name));
 }
 
 // The calculator page: named controls of Panel2 and the two panels of the page.
@@ -98,9 +99,11 @@ TEST_F(LayoutTest, ClientAreaBelowTheMenuIs699By567)
 
 TEST_F(LayoutTest, FrameControlsWhereTheLayoutPutsThem)
 {
-    for (const Placement &row : FramePlacements()) {
-        QWidget *control = row.control(Form());
-        const QPoint at = control->mapTo(row.parent(Form()), QPoint(0, 0));
+    EXPECT_EQ(Form().Panel7->geometry(), QRect(0, 0, 697, 561));
+    for (const Placement &row : kFramePlacements) {
+        QWidget *control = FrameControl(Form(), row.name);
+        ASSERT_NE(control, nullptr) << row.name;
+        const QPoint at = control->mapTo(FrameControl(Form(), row.parent), QPoint(0, 0));
         EXPECT_EQ(QRect(at, control->size()), row.rect) << row.name;
     }
 }
