@@ -1,10 +1,14 @@
 #include "app/mainwindow.h"
 
 #include "app/placement.h"
+#include "resources/pictures.h"
 #include "ui/calculatorpage.h"
 #include "ui/controls.h"
 #include "ui/errorreport.h"
 #include "ui/fonts.h"
+#include "ui/galleries.h"
+#include "ui/linklabel.h"
+#include "ui/picturepages.h"
 #include "ui/tabset.h"
 #include "ui/weblinks.h"
 
@@ -86,6 +90,7 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Varnelo v 1.0"));
+    setWindowIcon(resources::ApplicationIcon());
     setFont(FormFont());
     setBackgroundRole(QPalette::Button);
     CreateMenu();
@@ -93,6 +98,8 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
     CreateInfoBox();
     CreatePages();
     CreateInnerTabSets();
+    FillReferencePages();
+    ConnectLinks();
     SelectStoredPages();
     SetKeyboardOrder();
     SizeAndPlace();
@@ -117,8 +124,6 @@ void TForm1::CreateMenu()
     N5->setObjectName(QStringLiteral("N5"));
     N6->setObjectName(QStringLiteral("N6"));
     connect(N2, &QAction::triggered, this, Guarded([this] { N2Click(); }));
-    connect(N5, &QAction::triggered, this, Guarded([this] { N5Click(); }));
-    connect(N6, &QAction::triggered, this, Guarded([this] { N6Click(); }));
 }
 
 void TForm1::CreateFrame()
@@ -163,7 +168,7 @@ void TForm1::CreateInfoBox()
     RichEdit1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     RichEdit1->document()->setDocumentMargin(2);
-    RichEdit1->setPlainText(Text(kInfoLine1) + u'\n' + Text(kInfoLine2) + MakerSiteAddress());
+    RichEdit1->setPlainText(Text(kInfoLine1) + u'\n' + Text(kInfoLine2) + kMakerSiteAddress);
     // Lines as tall as the face itself, without its extra leading, so that both fit the box.
     QTextCursor everything(RichEdit1->document());
     everything.select(QTextCursor::Document);
@@ -200,6 +205,29 @@ void TForm1::CreateInnerTabSets()
     PageControl2->Tabs()->setAccessibleName(Text(kReferencePages[0].caption));
     PageControl3->Tabs()->setAccessibleName(Text(kReferencePages[1].caption));
     PageControl4->Tabs()->setAccessibleName(Text(kReferencePages[2].caption));
+}
+
+// The pictures are decoded as their pages are first shown, not here.
+void TForm1::FillReferencePages()
+{
+    Label18 = FillProgramGallery(*PageControl2, kProgramAddress);
+    Label19 = FillProgram2Gallery(*PageControl3, kProgram2Address);
+    Label20 = FillProgram3Gallery(*PageControl4, kProgram3Address);
+    Label16 = FillBookletPage(*TabSheet3, kBookletAddress);
+    Label15 = FillDesignCoursePage(*TabSheet2, kDesignCourseAddress);
+    Label17 = FillHeatCoursePage(*TabSheet4, kHeatCourseAddress);
+}
+
+void TForm1::ConnectLinks()
+{
+    connect(N5, &QAction::triggered, this, Guarded([this] { N5Click(); }));
+    connect(N6, &QAction::triggered, this, Guarded([this] { N6Click(); }));
+    connect(Label15, &LinkLabel::clicked, this, Guarded([this] { Label15Click(); }));
+    connect(Label16, &LinkLabel::clicked, this, Guarded([this] { Label16Click(); }));
+    connect(Label17, &LinkLabel::clicked, this, Guarded([this] { Label17Click(); }));
+    connect(Label18, &LinkLabel::clicked, this, Guarded([this] { Label18Click(); }));
+    connect(Label19, &LinkLabel::clicked, this, Guarded([this] { Label19Click(); }));
+    connect(Label20, &LinkLabel::clicked, this, Guarded([this] { Label20Click(); }));
 }
 
 // The pages the layout was last saved with; FormCreate replaces them by the first tabs.
@@ -241,9 +269,21 @@ void TForm1::FormCreate()
 
 void TForm1::N2Click() { close(); }
 
-void TForm1::N5Click() { OpenWebAddress(ForumAddress()); }
+void TForm1::N5Click() { OpenWebAddress(kForumAddress); }
 
-void TForm1::N6Click() { OpenWebAddress(MakerSiteAddress()); }
+void TForm1::N6Click() { OpenWebAddress(kMakerSiteAddress); }
+
+void TForm1::Label15Click() { OpenWebAddress(kDesignCourseAddress); }
+
+void TForm1::Label16Click() { OpenWebAddress(kBookletAddress); }
+
+void TForm1::Label17Click() { OpenWebAddress(kHeatCourseAddress); }
+
+void TForm1::Label18Click() { OpenWebAddress(kProgramAddress); }
+
+void TForm1::Label19Click() { OpenWebAddress(kProgram2Address); }
+
+void TForm1::Label20Click() { OpenWebAddress(kProgram3Address); }
 
 void TForm1::ScrollBox1MouseWheelDown() { ScrollBy(kWheelStep); }
 

@@ -3,6 +3,7 @@
 #include <QMainWindow>
 
 class CalculatorPage;
+class LinkLabel;
 class Panel;
 class QAction;
 class QMenu;
@@ -14,7 +15,8 @@ class TabSet;
 // The main window Form1: a header strip, the outer tab set of seven pages and the
 // information box, all on Panel7 of fixed size inside the scroll box ScrollBox1, and the main
 // menu. Every wheel event in the window moves ScrollBox1 by 5 pixels and goes on unconsumed.
-// The pages of the six reference tabs are members, for their content to be filled in.
+// The six reference tabs hold the galleries and picture pages, whose link labels open web
+// pages, as do the menu commands N5 and N6.
 class TForm1 : public QMainWindow {
     Q_OBJECT
 
@@ -26,6 +28,12 @@ public:
     void N2Click();
     void N5Click();
     void N6Click();
+    void Label15Click();
+    void Label16Click();
+    void Label17Click();
+    void Label18Click();
+    void Label19Click();
+    void Label20Click();
     void ScrollBox1MouseWheelDown();
     void ScrollBox1MouseWheelUp();
 
@@ -74,6 +82,13 @@ public:
     QWidget *TabSheet22 = nullptr;
     QWidget *TabSheet23 = nullptr;
 
+    LinkLabel *Label18 = nullptr;  // "Программа" > "Подробнее о программе"
+    LinkLabel *Label19 = nullptr;  // "Программа 2" > "Подробнее о программе"
+    LinkLabel *Label20 = nullptr;  // "Программа 3" > "Подробнее"
+    LinkLabel *Label16 = nullptr;  // "С чего начинается расчет?"
+    LinkLabel *Label15 = nullptr;  // "Конструкторские расчеты"
+    LinkLabel *Label17 = nullptr;  // "Тепловые расчеты"
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -83,6 +98,8 @@ private:
     void CreateInfoBox();
     void CreatePages();
     void CreateInnerTabSets();
+    void FillReferencePages();
+    void ConnectLinks();
     void SelectStoredPages();
     void SetKeyboardOrder();
     void SizeAndPlace();

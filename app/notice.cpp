@@ -1,6 +1,7 @@
 #include "app/notice.h"
 
 #include "app/placement.h"
+#include "resources/pictures.h"
 #include "ui/activation.h"
 #include "ui/controls.h"
 #include "ui/errorreport.h"
@@ -26,6 +27,7 @@ Tuved::Tuved(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("uved"));
     setWindowTitle(QStringLiteral("uved"));
+    setWindowIcon(resources::ApplicationIcon());
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
     setFont(FormFont());

@@ -3,6 +3,7 @@
 #include "calc/numbers.h"
 #include "ui/controls.h"
 #include "ui/errorreport.h"
+#include "ui/picturebox.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -92,7 +93,6 @@ constexpr QRect kPanel4{0, 0, 687, 25};
 constexpr QRect kPanel2{0, 25, 687, 418};
 constexpr QRect kImage1{8, 8, 241, 401};
 constexpr QRect kBitBtn1{352, 192, 113, 25};
-constexpr QSize kGlyph{16, 15};
 
 QLineEdit *NewEdit(QWidget *parent, const char *name, bool readOnly)
 {
@@ -120,9 +120,8 @@ void CalculatorPage::CreateControls()
                        QStringLiteral("Калькулятор расчета Varnelo для теплого бетонного "
                                       "водяного пола с керамической плиткой"));
     Panel2 = new Panel(this, QStringLiteral("Panel2"));
-    Image1 = new QLabel(Panel2);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // The page is on display at start-up, so the photograph is decoded then.
+    Image1 = new PictureBox(Panel2, QStringLiteral("Image1"), resources::Picture::UnitPhoto);
     for (const ListEntry &list : kLists) {
         auto *combo = new DropDownList(Panel2, QString::fromLatin1(list.name));
         for (const char *item : list.items)
@@ -133,7 +132,9 @@ void CalculatorPage::CreateControls()
     Edit4 = NewEdit(Panel2, "Edit4", false);
     Edit4->setText(QStringLiteral("80"));
     BitBtn1 = new PushButton(Panel2, QStringLiteral("BitBtn1"), QStringLiteral("Рассчитать!"));
-    BitBtn1->setIconSize(kGlyph);  // the glyph stands 4 pixels left of the caption
+    // The toolkit's push button centres glyph and caption together, 4 pixels apart.
+    BitBtn1->setIcon(QIcon(resources::ButtonGlyph()));
+    BitBtn1->setIconSize(resources::kButtonGlyphSize);
     for (const ResultEntry &result : kResults)
         this->*result.box = NewEdit(Panel2, result.name, true);
 }

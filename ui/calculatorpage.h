@@ -9,8 +9,8 @@
 
 class DropDownList;
 class Panel;
+class PictureBox;
 class PushButton;
-class QLabel;
 class QLineEdit;
 
 // The calculator page (the first tab of the main window, "Расчет узла Varnelo"): the
@@ -35,7 +35,7 @@ public:
 
     Panel *Panel4 = nullptr;
     Panel *Panel2 = nullptr;
-    QLabel *Image1 = nullptr;
+    PictureBox *Image1 = nullptr;
     DropDownList *ComboBox6 = nullptr;
     DropDownList *ComboBox4 = nullptr;
     DropDownList *ComboBox1 = nullptr;

@@ -21,6 +21,13 @@ Panel::Panel(QWidget *parent, const QString &objectName, const QString &caption)
     setAccessibleName(caption);
 }
 
+void Panel::SetColour(const QColor &colour)
+{
+    QPalette own = palette();
+    own.setColor(QPalette::Button, colour);
+    setPalette(own);
+}
+
 void Panel::resizeEvent(QResizeEvent *event)
 {
     QFrame::resizeEvent(event);
@@ -38,6 +45,31 @@ ScrollBox::ScrollBox(QWidget *parent, const QString &objectName) : QScrollArea(p
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     horizontalScrollBar()->installEventFilter(this);
     verticalScrollBar()->installEventFilter(this);
+}
+
+QWidget *ScrollBox::FixedArea(const QColor &colour)
+{
+    setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    auto *area = new QWidget(this);
+    area->setObjectName(objectName() + QStringLiteral("Area"));
+    setWidget(area);
+    for (QWidget *background : {viewport(), area}) {
+        QPalette own = background->palette();
+        own.setColor(QPalette::Window, colour);
+        background->setPalette(own);
+        background->setBackgroundRole(QPalette::Window);
+        background->setAutoFillBackground(true);
+    }
+    return area;
+}
+
+void ScrollBox::FitFixedArea()
+{
+    QWidget *area = widget();
+    QRect extent;
+    for (const QWidget *control : area->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        extent |= control->geometry();  // shown or not: the area is fitted before it is shown
+    area->resize(extent.right() + 1, extent.bottom() + 1);
 }
 
 void ScrollBox::wheelEvent(QWheelEvent *event) { event->ignore(); }

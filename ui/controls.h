@@ -15,6 +15,8 @@ public:
     Panel(QWidget *parent, const QString &objectName, const QString &caption = {});
 
     QLabel *Caption() const { return caption_; }
+    // A colour of its own instead of the button face (the reference pages' panels are white).
+    void SetColour(const QColor &colour);
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -30,6 +32,15 @@ class ScrollBox : public QScrollArea {
 
 public:
     ScrollBox(QWidget *parent, const QString &objectName);
+
+    // Makes the box hold controls at fixed positions, in the given colour, with the single
+    // sunken border of the reference pages; the caller places its controls on the area
+    // returned, then calls FitFixedArea.
+    QWidget *FixedArea(const QColor &colour);
+    // The scroll range runs to the right and bottom edges of the controls placed (of a picture
+    // box, not of the picture it shows), and a scroll bar shows only in a direction where they
+    // reach beyond the visible area.
+    void FitFixedArea();
 
 protected:
     void wheelEvent(QWheelEvent *event) override;

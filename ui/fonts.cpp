@@ -16,6 +16,7 @@ QFont FontOf(const QStringList &families, int pixelSize)
 
 QStringList FormFamilies() { return {"Liberation Sans", "Arimo", "Arial", "Helvetica"}; }
 QStringList CalibriFamilies() { return {"Carlito", "Calibri", "Liberation Sans"}; }
+QStringList VerdanaFamilies() { return {"Verdana", "DejaVu Sans", "Bitstream Vera Sans"}; }
 
 } // namespace
 
@@ -31,3 +32,10 @@ QFont HeaderFont()
 QFont TabCaptionFont() { return FontOf(CalibriFamilies(), 11); }
 
 QFont InfoBoxFont() { return FontOf(CalibriFamilies(), 16); }
+
+QFont LinkFont(int pixelSize)
+{
+    QFont font = FontOf(VerdanaFamilies(), pixelSize);
+    font.setUnderline(true);
+    return font;
+}

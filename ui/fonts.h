@@ -18,3 +18,8 @@ QFont TabCaptionFont();
 
 // "Calibri" 16 px for the information box: Carlito has Calibri's metrics.
 QFont InfoBoxFont();
+
+// "Verdana" for the web link labels, underlined, at 19 or 24 px. DejaVu Sans stands in where
+// Verdana is missing: it grew out of Bitstream Vera, drawn to the same wide, open proportions,
+// so the addresses take about the room the layout gives them.
+QFont LinkFont(int pixelSize);

@@ -5,9 +5,7 @@
 
 void OpenWebAddress(const QString &address)
 {
+    // Whether a browser took the address is not the program's business: a refusal is the
+    // desktop's to show, in its own name.
     QDesktopServices::openUrl(QUrl(address));
 }
-
-QString MakerSiteAddress() { return QStringLiteral("http://www.varnelo.example/"); }
-
-QString ForumAddress() { return QStringLiteral("http://forum.varnelo.example/"); }

@@ -5,6 +5,8 @@
 #include "app/programwindows.h"
 #include "ui/calculatorpage.h"
 #include "ui/controls.h"
+#include "ui/linklabel.h"
+#include "ui/picturebox.h"
 #include "ui/tabset.h"
 
 #include <gtest/gtest.h>

@@ -233,7 +233,7 @@ TEST_F(MainWindowTest, InformationBoxShowsTwoFixedLinesAndRefusesTyping)
     const QStringList lines = info->toPlainText().split(u'\n');
     ASSERT_EQ(lines.size(), 2);
     EXPECT_EQ(lines[0], "       Подробную информацию о гидравлических и тепловых расчетах");
-    EXPECT_EQ(lines[1], "       Вы найдете здесь: " + MakerSiteAddress());
+    EXPECT_EQ(lines[1], "       Вы найдете здесь: " + QString(kMakerSiteAddress));
     EXPECT_TRUE(info->isReadOnly());
     info->setFocus();
     QTest::keyClicks(info->viewport(), "abc");
@@ -262,8 +262,8 @@ TEST_F(MainWindowTest, LinkCommandsOpenTheirAddresses)
     Form().N6->trigger();
     const auto &opened = UrlCatcher::Instance().opened;
     ASSERT_EQ(opened.size(), 2u);
-    EXPECT_EQ(opened[0].toString(), ForumAddress());
-    EXPECT_EQ(opened[1].toString(), MakerSiteAddress());
+    EXPECT_EQ(opened[0].toString(), kForumAddress);
+    EXPECT_EQ(opened[1].toString(), kMakerSiteAddress);
     EXPECT_TRUE(reports.empty());
 }
 

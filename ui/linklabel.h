@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QLabel>
+
+// A web link label: its caption is the address it opens, in an underlined blue face, sized
+// to the text. It shows the hand cursor, takes no focus, and has no hover or visited look.
+// A click (the left button pressed and released over the label) emits clicked().
+class LinkLabel : public QLabel {
+    Q_OBJECT
+
+public:
+    LinkLabel(QWidget *parent, const QString &objectName, const QString &address, int pixelSize);
+
+    // The layout gives a box for the caption; the label, sized to its text, stands at the box's
+    // top-left corner, or for centred text on the box's middle, never left of its parent.
+    void PlaceIn(const QRect &layoutBox, Qt::Alignment alignment);
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    bool pressed_ = false;
+};
