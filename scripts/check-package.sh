@@ -1,0 +1,163 @@
+#!/usr/bin/env bash
+# Builds the program, installs it into a staging folder, validates its desktop entry and its
+# software-centre metadata, makes the Debian package and checks what the package holds and needs.
+# With --install it also installs the package on this machine, starts the installed program in a
+# virtual display and removes the package again (needs root or sudo).
+# Usage: scripts/check-package.sh [--install] [build-dir]
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+install_test=0
+if [ "${1:-}" = "--install" ]; then
+  install_test=1
+  shift
+fi
+build="$(realpath -m "${1:-$root/build}")"
+source "$root/scripts/deps.sh"
+# dpkg-dev and file: CPack's dpkg-shlibdeps step reads the program's libraries with both.
+varnelo_install_missing desktop-file-utils appstream dpkg-dev file
+
+app_id=example.varnelo.varnelo
+expected_files=(
+  usr/bin/varnelo
+  "usr/share/applications/$app_id.desktop"
+  "usr/share/icons/hicolor/128x128/apps/$app_id.png"
+  "usr/share/icons/hicolor/32x32/apps/$app_id.png"
+  "usr/share/metainfo/$app_id.metainfo.xml"
+)
+# Packages the program needs at run time that its linked libraries alone do not reveal.
+required_depends=(
+  libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins
+  fonts-liberation2 fonts-crosextra-carlito fonts-dejavu-core
+)
+
+fail() {
+  echo "check-package: $*" >&2
+  exit 1
+}
+
+# The same configuration as run.sh and test.sh, so that a shared build folder keeps its cache.
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build "$build" --parallel "$(nproc)" --target varnelo
+
+stage="$build/package-stage"
+rm -rf "$stage"
+DESTDIR="$stage" cmake --install "$build" --prefix /usr
+
+installed="$(cd "$stage" && find . -type f -printf '%P\n' | sort)"
+wanted="$(printf '%s\n' "${expected_files[@]}" | sort)"
+expect_files() {
+  local what="$1" actual="$2"
+  [ "$actual" != "$wanted" ] || return 0
+  fail "$what holds other files than expected:"$'\n'"$(diff <(echo "$wanted") <(echo "$actual"))"
+}
+expect_files "the install tree" "$installed"
+[ -x "$stage/usr/bin/varnelo" ] || fail "usr/bin/varnelo is not executable"
+for size in 32 128; do
+  icon="$stage/usr/share/icons/hicolor/${size}x${size}/apps/$app_id.png"
+  grep -q "^PNG image data, $size x $size," <<<"$(file -b "$icon")" ||
+    fail "the ${size}x${size} icon is not a PNG of $size x $size pixels"
+done
+
+# desktop-file-validate fails only on errors; its warnings and hints count here as well.
+desktop_report="$(desktop-file-validate "$stage/usr/share/applications/$app_id.desktop" 2>&1)" ||
+  fail "desktop-file-validate: $desktop_report"
+[ -z "$desktop_report" ] || fail "desktop-file-validate: $desktop_report"
+appstreamcli validate --no-net "$stage/usr/share/metainfo/$app_id.metainfo.xml"
+# The tree check also finds the desktop file that the metadata launches.
+appstreamcli validate-tree --no-net "$stage"
+
+# cpack runs the build folder's "preinstall" step, which brings the whole build up to date.
+rm -f "$build"/varnelo_*.deb
+(cd "$build" && cpack -G DEB)
+debs=("$build"/varnelo_*_amd64.deb)
+if [ ${#debs[@]} -ne 1 ] || [ ! -f "${debs[0]}" ]; then
+  fail "cpack made no single varnelo_*_amd64.deb"
+fi
+deb="${debs[0]}"
+dpkg-deb -I "$deb"
+
+field() { dpkg-deb -f "$deb" "$1"; }
+[ "$(field Package)" = varnelo ] || fail "the package is not named varnelo"
+[ "$(field Architecture)" = amd64 ] || fail "the package is not for amd64"
+[ "$(field Section)" = science ] || fail "the package's section is not science"
+for name in Version Maintainer Description; do
+  [ -n "$(field "$name")" ] || fail "the package has no $name"
+done
+release="$(grep -o -m1 '<release version="[^"]*"' "$stage/usr/share/metainfo/$app_id.metainfo.xml" |
+  cut -d'"' -f2)"
+[ "$release" = "$(field Version)" ] ||
+  fail "the newest release in the metadata ($release) is not the package version ($(field Version))"
+
+depends="$(field Depends | tr ',' '\n' | awk '{print $1}' | sort -u)"
+has_depend() { grep -qx -- "$1" <<<"$depends"; }
+for pkg in "${required_depends[@]}"; do
+  has_depend "$pkg" || fail "Depends lacks $pkg"
+done
+# Every shared library the program links must come from a package it depends on.
+while read -r soname; do
+  owner="$( (dpkg -S "*/$soname" 2>/dev/null || true) |
+    awk -F: '$2 == "amd64" && owner == "" {owner = $1} END {print owner}')"
+  [ -n "$owner" ] || fail "no installed package provides $soname"
+  has_depend "$owner" || fail "Depends lacks $owner, which provides $soname"
+done < <(readelf -d "$stage/usr/bin/varnelo" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p')
+
+packaged="$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $NF}' | sed 's|^\./||' | sort)"
+expect_files "the package" "$packaged"
+dpkg-deb -c "$deb"
+
+# Package names in dpkg's database: "installed" for those installed, "known" for any state.
+packages_in() {
+  dpkg-query -W -f='${db:Status-Abbrev} ${Package}\n' |
+    awk -v which="$1" 'which == "known" || $1 == "ii" {print $2}' | sort -u
+}
+
+# Takes back what the install test added: the package and whatever it pulled in. Packages that
+# dpkg did not know before are purged, so that no configuration files stay behind.
+undo_install() {
+  local added new old
+  added="$(comm -13 <(echo "$installed_before") <(packages_in installed))"
+  [ -n "$added" ] || return 0
+  new="$(comm -23 <(echo "$added") <(echo "$known_before"))"
+  old="$(comm -12 <(echo "$added") <(echo "$known_before"))"
+  # shellcheck disable=SC2086  # one package name a word
+  [ -z "$new" ] || "${sudo[@]}" apt-get purge -y -qq $new
+  # shellcheck disable=SC2086
+  [ -z "$old" ] || "${sudo[@]}" apt-get remove -y -qq $old
+}
+
+if [ "$install_test" -eq 1 ]; then
+  varnelo_install_missing xdotool
+  sudo=()
+  [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+  installed_before="$(packages_in installed)"
+  known_before="$(packages_in known)"
+  ! grep -qx varnelo <<<"$installed_before" ||
+    fail "varnelo is installed already; remove it before the install test"
+  trap undo_install EXIT
+  "${sudo[@]}" apt-get update -qq
+  # Without the recommended packages: the program must start with what it depends on alone.
+  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "$deb"
+  [ -f "/usr/share/applications/$app_id.desktop" ] || fail "the menu entry was not installed"
+  # The program has no command line and no way to quit by itself: it must show its main window
+  # and still run a moment later, and is then stopped.
+  # shellcheck disable=SC2016  # the inner shell expands its own variables
+  xvfb-run -a bash -c '
+    /usr/bin/varnelo & pid=$!
+    shown=0
+    timeout 20 xdotool search --sync --onlyvisible --name "^Varnelo v" >/dev/null && shown=1
+    sleep 2
+    if ! kill -0 "$pid" 2>/dev/null; then
+      wait "$pid" && status=0 || status=$?
+      echo "the installed program ended by itself with status $status" >&2
+      exit 1
+    fi
+    kill "$pid"
+    wait "$pid" || true
+    [ "$shown" -eq 1 ] || { echo "the installed program showed no main window" >&2; exit 1; }
+  ' || fail "the installed program did not start"
+  trap - EXIT
+  undo_install
+  ! grep -qx varnelo <<<"$(packages_in installed)" || fail "varnelo is still installed"
+  echo "Installed $deb, started /usr/bin/varnelo and removed the package again."
+fi
+echo "Package checks passed: $deb"
