@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Builds the benchmarks and prints, side by side, the start-up time and peak memory of the
+# program and of an empty Qt window of the same size (offscreen and under Xvfb), the time of a
+# press of "Рассчитать!", and the calculation core's own figures.
+# Usage: scripts/bench.sh [build-dir] [rounds]
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+build="${1:-$root/build-bench}"
+rounds="${2:-15}"
+source "$root/scripts/deps.sh"
+varnelo_install_missing python3
+
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVARNELO_BUILD_BENCH=ON
+cmake --build "$build" --parallel "$(nproc)" \
+  --target varnelo empty_window firstpaint_hook press_bench calc_bench
+
+xvfb-run -a -s "-screen 0 1280x1024x24" \
+  python3 "$root/bench/measure.py" "$build" --rounds "$rounds"
+echo
+echo "Calculation core:"
+"$build/bench/calc_bench" --benchmark_min_time=0.2
