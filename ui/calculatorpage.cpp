@@ -132,9 +132,7 @@ void CalculatorPage::CreateControls()
     Edit4 = NewEdit(Panel2, "Edit4", false);
     Edit4->setText(QStringLiteral("80"));
     BitBtn1 = new PushButton(Panel2, QStringLiteral("BitBtn1"), QStringLiteral("Рассчитать!"));
-    // The toolkit's push button centres glyph and caption together, 4 pixels apart.
-    BitBtn1->setIcon(QIcon(resources::ButtonGlyph()));
-    BitBtn1->setIconSize(resources::kButtonGlyphSize);
+    BitBtn1->SetGlyph(resources::ButtonGlyph());
     for (const ResultEntry &result : kResults)
         this->*result.box = NewEdit(Panel2, result.name, true);
 }

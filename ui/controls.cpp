@@ -3,6 +3,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QScrollBar>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 #include <QWheelEvent>
 
 Panel::Panel(QWidget *parent, const QString &objectName, const QString &caption)
@@ -117,4 +119,37 @@ void PushButton::keyPressEvent(QKeyEvent *event)
         return;
     }
     QPushButton::keyPressEvent(event);
+}
+
+void PushButton::SetGlyph(const QPixmap &glyph)
+{
+    glyph_ = glyph;
+    update();
+}
+
+void PushButton::paintEvent(QPaintEvent *event)
+{
+    if (glyph_.isNull()) {
+        QPushButton::paintEvent(event);
+        return;
+    }
+    constexpr int kGlyphSpacing = 4;
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    option.text.clear();  // the frame, the face and the focus mark only
+    painter.drawControl(QStyle::CE_PushButton, option);
+
+    QRect contents = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+    if (isDown())
+        contents.translate(style()->pixelMetric(QStyle::PM_ButtonShiftHorizontal, &option, this),
+                           style()->pixelMetric(QStyle::PM_ButtonShiftVertical, &option, this));
+    const QSize glyph = glyph_.deviceIndependentSize().toSize();
+    const int captionWidth = fontMetrics().horizontalAdvance(text());
+    const int left = contents.x() + (contents.width() - glyph.width() - kGlyphSpacing - captionWidth) / 2;
+    painter.drawPixmap(left, contents.y() + (contents.height() - glyph.height()) / 2, glyph_);
+    const QRect caption(left + glyph.width() + kGlyphSpacing, contents.y(), captionWidth,
+                        contents.height());
+    painter.drawItemText(caption, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic,
+                         palette(), isEnabled(), text(), QPalette::ButtonText);
 }

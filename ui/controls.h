@@ -67,6 +67,15 @@ class PushButton : public QPushButton {
 public:
     PushButton(QWidget *parent, const QString &objectName, const QString &caption);
 
+    // A small picture left of the caption, 4 pixels apart, the two centred on the button
+    // together. (The toolkit's own icon leaves only 2 pixels before the caption.)
+    void SetGlyph(const QPixmap &glyph);
+    const QPixmap &Glyph() const { return glyph_; }
+
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QPixmap glyph_;
 };
