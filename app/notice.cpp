@@ -27,7 +27,9 @@ Tuved::Tuved(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("uved"));
     setWindowTitle(QStringLiteral("uved"));
-    setWindowIcon(resources::ApplicationIcon());
+    // The icon of the window it belongs to, or the program's own.
+    const bool parentHasIcon = parent && !parent->windowIcon().isNull();
+    setWindowIcon(parentHasIcon ? parent->windowIcon() : resources::ApplicationIcon());
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
     setFont(FormFont());

@@ -67,6 +67,13 @@ QWidget *ScrollBox::FixedArea(const QColor &colour)
 
 void ScrollBox::FitFixedArea()
 {
+    for (QWidget *control : widget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        control->installEventFilter(this);
+    RefitFixedArea();
+}
+
+void ScrollBox::RefitFixedArea()
+{
     QWidget *area = widget();
     QRect extent;
     for (const QWidget *control : area->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
@@ -78,6 +85,9 @@ void ScrollBox::wheelEvent(QWheelEvent *event) { event->ignore(); }
 
 bool ScrollBox::eventFilter(QObject *watched, QEvent *event)
 {
+    const bool reshaped = event->type() == QEvent::Move || event->type() == QEvent::Resize;
+    if (reshaped && widget() && watched->parent() == widget())
+        RefitFixedArea();
     // A scroll bar would scroll by its own steps: the wheel stops there.
     if (event->type() == QEvent::Wheel
         && (watched == horizontalScrollBar() || watched == verticalScrollBar()))

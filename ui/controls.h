@@ -37,14 +37,17 @@ public:
     // sunken border of the reference pages; the caller places its controls on the area
     // returned, then calls FitFixedArea.
     QWidget *FixedArea(const QColor &colour);
-    // The scroll range runs to the right and bottom edges of the controls placed (of a picture
-    // box, not of the picture it shows), and a scroll bar shows only in a direction where they
-    // reach beyond the visible area.
+    // From now on the scroll range runs to the right and bottom edges of the controls placed
+    // (of a picture box, not of the picture it shows), also after one of them moves or changes
+    // size; a scroll bar shows only in a direction where they reach beyond the visible area.
     void FitFixedArea();
 
 protected:
     void wheelEvent(QWheelEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void RefitFixedArea();
 };
 
 // A drop-down list of fixed items. It changes its selection on the wheel only while it has

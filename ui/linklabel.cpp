@@ -28,16 +28,35 @@ LinkLabel::LinkLabel(QWidget *parent, const QString &objectName, const QString &
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::NoFocus);
     setAccessibleName(address);
-    resize(fontMetrics().horizontalAdvance(address), fontMetrics().height());
 }
 
 void LinkLabel::PlaceIn(const QRect &layoutBox, Qt::Alignment alignment)
 {
+    layoutBox_ = layoutBox;
     setAlignment(alignment | Qt::AlignTop);
-    int left = layoutBox.left();
-    if (alignment & Qt::AlignHCenter)
-        left += (layoutBox.width() - width()) / 2;
-    move(std::max(left, 0), layoutBox.top());
+    move(layoutBox.topLeft());
+    if (isVisible())
+        FitToCaption();
+}
+
+void LinkLabel::showEvent(QShowEvent *event)
+{
+    QLabel::showEvent(event);
+    if (!fitted_)
+        FitToCaption();
+}
+
+// Measuring the caption loads the link face, which only the reference pages use: done when
+// the label is first shown, it costs the start-up nothing.
+void LinkLabel::FitToCaption()
+{
+    fitted_ = true;
+    const QFontMetrics metrics = fontMetrics();
+    const QSize size(metrics.horizontalAdvance(text()), metrics.height());
+    int left = layoutBox_.left();
+    if (alignment() & Qt::AlignHCenter)
+        left += (layoutBox_.width() - size.width()) / 2;
+    setGeometry(QRect(QPoint(std::max(left, 0), layoutBox_.top()), size));
 }
 
 void LinkLabel::mousePressEvent(QMouseEvent *event)

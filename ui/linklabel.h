@@ -3,8 +3,9 @@
 #include <QLabel>
 
 // A web link label: its caption is the address it opens, in an underlined blue face, sized
-// to the text. It shows the hand cursor, takes no focus, and has no hover or visited look.
-// A click (the left button pressed and released over the label) emits clicked().
+// to the text when it is first shown. It shows the hand cursor, takes no focus, and has no
+// hover or visited look. A click (the left button pressed and released over the label) emits
+// clicked().
 class LinkLabel : public QLabel {
     Q_OBJECT
 
@@ -19,9 +20,14 @@ signals:
     void clicked();
 
 protected:
+    void showEvent(QShowEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
+    void FitToCaption();
+
+    QRect layoutBox_;
+    bool fitted_ = false;
     bool pressed_ = false;
 };

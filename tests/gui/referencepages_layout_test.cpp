@@ -112,6 +112,8 @@ TEST_F(LayoutReferencePagesTest, LinkLabelsFitTheirBoxesInTheLinkFace)
         EXPECT_TRUE(row.layoutBox.contains(placed))
             << row.name << " needs more room than the layout gives it";
         EXPECT_TRUE(QRect(QPoint(0, 0), holder->size()).contains(placed)) << row.name;
+        EXPECT_TRUE(label->parentWidget()->rect().contains(label->geometry()))
+            << row.name << " is cut by the area it lies on";
     }
 }
 
