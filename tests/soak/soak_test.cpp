@@ -281,6 +281,7 @@ protected:
         if (expected.report) {
             EXPECT_EQ(reports.back().text, *expected.report);
             EXPECT_EQ(reports.back().icon, QMessageBox::Critical);
+            EXPECT_TRUE(reports.back().applicationModal);
             ++errors_;
         }
         if (expected.notice) {
