@@ -93,12 +93,6 @@ TEST_F(WebLinksTest, LabelCaptionIsTheAddressItOpens)
     }
 }
 
-TEST_F(WebLinksTest, MenuCommandsShowTheirCaptionsNotTheAddress)
-{
-    EXPECT_EQ(Form().N5->text(), "Перейти на Форум Сантехников");
-    EXPECT_EQ(Form().N6->text(), "Перейти на сайт услуг по проектированию");
-}
-
 TEST_F(WebLinksTest, ClickingTwiceAsksTwice)
 {
     Use(kLinks[0]);
