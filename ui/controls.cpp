@@ -20,6 +20,9 @@ Panel::Panel(QWidget *parent, const QString &objectName, const QString &caption)
     caption_ = new QLabel(caption, this);
     caption_->setObjectName(objectName + QStringLiteral("Caption"));
     caption_->setAlignment(Qt::AlignCenter);
+    // On a button-face background a label would take the button-text colour; the caption is
+    // window text, so that a panel's own text colour (the green header) shows.
+    caption_->setForegroundRole(QPalette::WindowText);
     setAccessibleName(caption);
 }
 

@@ -148,6 +148,24 @@ TEST_F(LayoutTest, FormFaceIsASansSerifOfElevenPixels)
     EXPECT_TRUE(header.bold());
 }
 
+// Counts the pixels of a widget's rendering that have exactly the given colour.
+int PixelsOfColour(QWidget *widget, const QColor &colour)
+{
+    const QImage image = widget->grab().toImage();
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            count += image.pixelColor(x, y) == colour ? 1 : 0;
+    return count;
+}
+
+TEST_F(LayoutTest, HeaderTextIsDrawnGreenOnSkyBlue)
+{
+    EXPECT_GT(PixelsOfColour(Form().Panel1, QColor(0, 128, 0)), 100);
+    EXPECT_GT(PixelsOfColour(Form().Panel1, QColor(166, 202, 240)), 15000);
+    EXPECT_EQ(PixelsOfColour(Form().Panel1, Qt::black), 0);
+}
+
 TEST_F(LayoutTest, HeaderColoursAsStored)
 {
     EXPECT_EQ(Form().Panel1->palette().color(QPalette::Button), QColor(166, 202, 240));
