@@ -48,6 +48,7 @@ void ShowReport(const QString &message) noexcept
         QMessageBox box(QMessageBox::Critical, ReportCaption(), ReportText(message),
                         QMessageBox::Ok, ReportOwner());
         box.setObjectName(QStringLiteral("ErrorReport"));
+        box.setTextFormat(Qt::PlainText);  // a quoted length such as "<b>80" is not markup
         box.setWindowModality(Qt::ApplicationModal);
         box.exec();
     } catch (...) {

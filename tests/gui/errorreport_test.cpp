@@ -61,6 +61,16 @@ TEST_F(ErrorReportTest, ShowsOneModalStopBoxNamedAfterTheExecutable)
     EXPECT_TRUE(reports[0].applicationModal);
 }
 
+TEST_F(ErrorReportTest, TextThatLooksLikeMarkupIsShownAsItStands)
+{
+    // A conversion error quotes what the user typed, which may look like markup.
+    ExpectErrorReport();
+    ReportError(calc::EConvertError("<b>80</b>"));
+    ASSERT_EQ(reports.size(), 1u);
+    EXPECT_EQ(reports[0].text, "'<b>80</b>' is not a valid floating point value.");
+    EXPECT_TRUE(reports[0].plainText);
+}
+
 TEST_F(ErrorReportTest, GuardReportsTheErrorAndAbandonsOnlyTheHandler)
 {
     bool reachedAfterError = false;

@@ -99,7 +99,8 @@ void GuiTest::ExpectErrorReport()
         auto *box = qobject_cast<QMessageBox *>(modal);
         ASSERT_NE(box, nullptr) << "expected an error report, got " << Describe(modal).toStdString();
         SeenReport seen{box->windowTitle(), box->text(), box->icon(), {},
-                        box->windowModality() == Qt::ApplicationModal};
+                        box->windowModality() == Qt::ApplicationModal,
+                        box->textFormat() == Qt::PlainText};
         for (QAbstractButton *button : box->buttons())
             seen.buttons << button->text();
         reports.push_back(seen);

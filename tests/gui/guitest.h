@@ -51,6 +51,7 @@ struct SeenReport {
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QStringList buttons;
     bool applicationModal = false;
+    bool plainText = false;  // shown as it stands, never read as markup
 };
 
 // A fresh pair of windows for each test, Form1 shown and active, with a watcher that closes
