@@ -12,6 +12,7 @@ Application::Application(int &argc, char **argv) : QApplication(argc, argv)
     const std::string title = calc::ApplicationTitle(applicationFilePath().toStdString());
     SetReportCaption(QString::fromStdString(title));
     setFont(FormFont());
+    setDesktopFileName(QStringLiteral(VARNELO_APP_ID));  // matches the window to its menu entry
     FollowRegionalSettings();
 }
 
