@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Remakes docs/calculator.png, the README's picture of the calculator page, from the real
+# window offscreen. Usage: scripts/readme-screenshot.sh [build-dir]
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+build="${1:-$root/build-pictures}"
+source "$root/scripts/deps.sh"
+varnelo_install_missing
+
+cmake -S "$root" -B "$build" -DVARNELO_BUILD_TOOLS=ON
+cmake --build "$build" --target readme_screenshot --parallel "$(nproc)"
+mkdir -p "$root/docs"
+"$build/tools/readme_screenshot" "$root/docs/calculator.png"
+echo "$root/docs/calculator.png"
