@@ -3,6 +3,7 @@
 #include "resources/jpegdecoder.h"
 
 #include <QColor>
+#include <QIconEngine>
 #include <QResource>
 #include <QString>
 
@@ -43,6 +44,53 @@ QImage withKeyColourTransparent(const QImage &opaque)
     return keyed;
 }
 
+// The program's icon, whose drawings are decoded only when a pixmap of it is first wanted:
+// the window system asks for one when it shows a window, the offscreen platform never does,
+// so the start-up does not wait for two PNG files it may not need.
+class ApplicationIconEngine final : public QIconEngine {
+public:
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        drawings().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+
+    // The size comes in device pixels; the decoded icon is asked at a ratio of 1 so that it
+    // does not scale it a second time.
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return drawings().pixmap(size, 1.0, mode, state);
+    }
+
+    QSize actualSize(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return drawings().actualSize(size, mode, state);
+    }
+
+    // Known without decoding: the sizes of the two drawings, as for an icon they were added to.
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override
+    {
+        if (mode != QIcon::Normal || state != QIcon::Off)
+            return {};
+        return {kIconSize, kLargeIconSize};
+    }
+
+    bool isNull() override { return false; }
+    QString key() const override { return QStringLiteral("VarneloApplicationIcon"); }
+    QIconEngine *clone() const override { return new ApplicationIconEngine(*this); }
+
+private:
+    const QIcon &drawings()
+    {
+        if (drawings_.isNull()) {
+            for (const std::string_view file : {kIconFile, kLargeIconFile})
+                drawings_.addPixmap(QPixmap::fromImage(QImage::fromData(builtInFile(file), "PNG")));
+        }
+        return drawings_;
+    }
+
+    QIcon drawings_;
+};
+
 } // namespace
 
 QByteArray PictureData(Picture picture)
@@ -63,10 +111,7 @@ QPixmap ButtonGlyph()
 
 QIcon ApplicationIcon()
 {
-    QIcon icon;
-    for (const std::string_view file : {kIconFile, kLargeIconFile})
-        icon.addPixmap(QPixmap::fromImage(QImage::fromData(builtInFile(file), "PNG")));
-    return icon;
+    return QIcon(new ApplicationIconEngine);
 }
 
 } // namespace resources
