@@ -46,7 +46,7 @@ class ImageRows final : public RowSink {
 public:
     bool allocate(int width, int height) override
     {
-        image = QImage(width, height, QImage::Format_RGB888);
+        image = QImage(width, height, QImage::Format_RGB32);
         return !image.isNull();
     }
     JSAMPROW row(int y) override { return image.scanLine(y); }
@@ -71,7 +71,9 @@ bool decodeInto(const QByteArray &data, RowSink &sink, StrictErrors &errors)
     jpeg_mem_src(&info, reinterpret_cast<const unsigned char *>(data.constData()),
                  static_cast<unsigned long>(data.size()));
     jpeg_read_header(&info, TRUE);
-    info.out_color_space = JCS_RGB;
+    // Straight into Qt's 32-bit layout (blue, green, red, opaque alpha in memory on this
+    // little-endian machine), without a conversion pass afterwards.
+    info.out_color_space = JCS_EXT_BGRA;
     jpeg_start_decompress(&info);
     if (!sink.allocate(static_cast<int>(info.output_width), static_cast<int>(info.output_height))) {
         std::snprintf(errors.message, sizeof errors.message, "Out of memory for a %ux%u picture",
@@ -96,7 +98,7 @@ QImage DecodeJpeg(const QByteArray &data)
     ImageRows rows;
     if (!decodeInto(data, rows, errors))
         throw JpegError(errors.message);
-    return rows.image.convertToFormat(QImage::Format_RGB32);
+    return rows.image;
 }
 
 } // namespace resources
