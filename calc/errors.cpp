@@ -50,24 +50,5 @@ void RaiseFaultOf(long double value)
     RaiseOverflow();
 }
 
-Ext Ln(Ext x)
-{
-    const long double v = Checked(x.value());
-    if (v < 0)
-        RaiseInvalidOp();
-    if (v == 0)
-        RaiseZeroDivide();
-    return std::log(v);
-}
-
-Ext Exp(Ext x)
-{
-    const long double v = Checked(x.value());
-    const long double result = std::exp(v);
-    if (std::isinf(result))
-        RaiseOverflow();
-    return result;
-}
-
 } // namespace fp
 } // namespace calc
