@@ -1,8 +1,7 @@
-// Starts either the program's own windows, exactly as the program does, or an empty Qt window
-// of the same size, and prints the wall-clock time at which the first paint of that window
-// has finished (nanoseconds since the epoch); then quits. Usage: varnelo_startup_probe
-// varnelo|empty. A launcher that notes the time just before starting the process gets the
-// start-up time.
+// Starts the program's own windows, exactly as the program does, and prints the wall-clock
+// time at which the first paint of the main window has finished (nanoseconds since the
+// epoch); then quits. Usage: varnelo_startup_probe varnelo. The start-up benchmark compares
+// the program with an empty window of its own (bench/).
 #include "app/application.h"
 #include "app/programwindows.h"
 #include "calc/fpmode.h"
@@ -15,8 +14,6 @@
 #include <cstring>
 
 namespace {
-
-constexpr QSize kMainWindowSize{699, 585};  // Form1's size with its one-line menu
 
 // Notes the first paint of any widget of the watched window, then, once that paint pass is
 // over, prints the time and ends the event loop.
@@ -60,25 +57,12 @@ int RunProgramWindows(int argc, char **argv)
     return application.exec();
 }
 
-int RunEmptyWindow(int argc, char **argv)
-{
-    QApplication application(argc, argv);
-    QWidget window;
-    window.resize(kMainWindowSize);
-    FirstPaintWatch watch(&window);
-    window.show();
-    std::printf("window %dx%d\n", window.width(), window.height());
-    return application.exec();
-}
-
 } // namespace
 
 int main(int argc, char **argv)
 {
     if (argc == 2 && std::strcmp(argv[1], "varnelo") == 0)
         return RunProgramWindows(argc, argv);
-    if (argc == 2 && std::strcmp(argv[1], "empty") == 0)
-        return RunEmptyWindow(argc, argv);
-    std::fprintf(stderr, "usage: %s varnelo|empty\n", argv[0]);
+    std::fprintf(stderr, "usage: %s varnelo\n", argv[0]);
     return 2;
 }
