@@ -10,6 +10,7 @@ VARNELO_PACKAGES=(
   libgtest-dev libbenchmark-dev
   xvfb xauth
   fonts-dejavu-core fonts-liberation2 fonts-crosextra-carlito
+  groff-base man-db  # the manual pages' tests render them as Debian's tools do
 )
 
 varnelo_install_missing() {
