@@ -3,9 +3,11 @@
 #include "tools/paintkit.h"
 #include "tools/symbols.h"
 
+#include <QLineF>
 #include <QPolygonF>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 #include <numbers>
@@ -102,18 +104,105 @@ void paintPipes(QPainter &painter, const Network &network, const Projection &pro
         }
         DrawPipe(painter, project(pipe.from), project(pipe.to), pipe.colour, 2.0);
     }
+}
+
+// Where the symbol of a fixture covers the sheet, so that labels can keep clear of it.
+QRectF FixtureBounds(const NetworkFixture &fixture, QPointF at)
+{
+    switch (fixture.kind) {
+    case FixtureKind::Pump:
+        return QRectF(at - QPointF(8, 8), QSizeF(16, 16));
+    case FixtureKind::Boiler:
+        return QRectF(at.x() - 13, at.y() - 27, 26, 28);
+    case FixtureKind::Tap:
+        return QRectF(at.x() - 6, at.y() - 4.5, 12, 12.5);
+    case FixtureKind::Valve:
+        return QRectF(at.x() - 6, at.y() - 4.5, 12, 9);
+    }
+    return {};
+}
+
+// A place for a pipe's label: the box the text is written into and its alignment there.
+struct LabelPlace {
+    QRectF box;
+    int flags;
+};
+
+// Places a pipe's label may take, best first: beside the middle of the pipe, then further
+// along it; right or left of a riser, above or below a run, and the other sides after those.
+std::vector<LabelPlace> LabelPlaces(QPointF from, QPointF to, bool vertical)
+{
+    enum Side { Right, Left, Above, Below, AboveLeft, BelowRight };
+    const std::array<Side, 6> sides = vertical
+        ? std::array<Side, 6>{Right, Left, AboveLeft, BelowRight, Above, Below}
+        : std::array<Side, 6>{Above, Below, AboveLeft, BelowRight, Right, Left};
+    const int right = Qt::AlignVCenter | Qt::AlignLeft, left = Qt::AlignVCenter | Qt::AlignRight;
+    const int centre = Qt::AlignVCenter | Qt::AlignHCenter;
+    // Top left corner of the 40 x 12 box and the alignment of the text in it, for each side.
+    const auto placeAt = [&](QPointF at, Side side) -> LabelPlace {
+        switch (side) {
+        case Right: return {{at + QPointF(3, -6), QSizeF(40, 12)}, right};
+        case Left: return {{at + QPointF(-43, -6), QSizeF(40, 12)}, left};
+        case Above: return {{at + QPointF(-20, -13), QSizeF(40, 12)}, centre};
+        case Below: return {{at + QPointF(-20, 2), QSizeF(40, 12)}, centre};
+        case AboveLeft: return {{at + QPointF(-42, -13), QSizeF(40, 12)}, left};
+        case BelowRight: return {{at + QPointF(2, 2), QSizeF(40, 12)}, right};
+        }
+        return {};
+    };
+    std::vector<LabelPlace> places;
+    for (const qreal along : {0.5, 0.3, 0.7, 0.2, 0.8}) {
+        for (const Side side : sides)
+            places.push_back(placeAt(from + (to - from) * along, side));
+    }
+    return places;
+}
+
+// Whether the pipe drawn from a to b, two pixels wide, touches the box.
+bool PipeCrosses(QPointF a, QPointF b, const QRectF &box)
+{
+    const QRectF reach = box.adjusted(-1, -1, 1, 1);
+    const int steps = std::max(1, static_cast<int>(std::ceil(QLineF(a, b).length())));
+    for (int i = 0; i <= steps; ++i) {
+        if (reach.contains(a + (b - a) * (static_cast<qreal>(i) / steps)))
+            return true;
+    }
+    return false;
+}
+
+// Writes each pipe's label at its first place that covers no fixture, no pipe and no other
+// label.
+void PaintPipeLabels(QPainter &painter, const Network &network, const Projection &project)
+{
     painter.setFont(PixelFont(QStringLiteral("Liberation Sans"), 9));
+    std::vector<QRectF> taken;
+    for (const NetworkFixture &fixture : network.fixtures)
+        taken.push_back(FixtureBounds(fixture, project(fixture.at)));
+    const auto isClear = [&](const QRectF &text) {
+        const auto covers = [&](const QRectF &other) { return other.intersects(text); };
+        const auto crosses = [&](const NetworkPipe &pipe) {
+            return PipeCrosses(project(pipe.from), project(pipe.to), text);
+        };
+        return std::none_of(taken.begin(), taken.end(), covers)
+            && std::none_of(network.pipes.begin(), network.pipes.end(), crosses);
+    };
     for (const NetworkPipe &pipe : network.pipes) {
         if (pipe.label.isEmpty())
             continue;
-        const QPointF middle = (project(pipe.from) + project(pipe.to)) / 2;
         const bool vertical = std::abs(pipe.from.z() - pipe.to.z()) > 0.01f;
-        const QRectF box = vertical ? QRectF(middle.x() + 3, middle.y() - 6, 40, 12) : QRectF(middle.x() - 20, middle.y() - 13, 40, 12);
-        const int flags = (vertical ? Qt::AlignLeft : Qt::AlignHCenter) | Qt::AlignVCenter;
-        const QRectF text = painter.boundingRect(box, flags, pipe.label).adjusted(-1, 0, 1, 0);
-        painter.fillRect(text, QColor(255, 255, 255, 220));
+        const auto textOf = [&](const LabelPlace &place) {
+            const QRectF text = painter.boundingRect(place.box, place.flags, pipe.label);
+            return text.adjusted(-1, 0, 1, 0);
+        };
+        const std::vector<LabelPlace> places =
+            LabelPlaces(project(pipe.from), project(pipe.to), vertical);
+        const auto clear = std::find_if(places.begin(), places.end(),
+                                        [&](const LabelPlace &place) { return isClear(textOf(place)); });
+        const LabelPlace &place = clear == places.end() ? places.front() : *clear;
+        taken.push_back(textOf(place));
+        painter.fillRect(taken.back(), QColor(255, 255, 255, 220));
         painter.setPen(pipe.selected ? kSelection : QColor(20, 20, 20));
-        painter.drawText(box, flags, pipe.label);
+        painter.drawText(place.box, place.flags, pipe.label);
     }
 }
 
@@ -170,6 +259,7 @@ void PaintNetwork(QPainter &painter, QSize area, const Network &network)
     paintRadiators(painter, network, project);
     for (const NetworkFixture &fixture : network.fixtures)
         paintFixture(painter, fixture, project(fixture.at));
+    PaintPipeLabels(painter, network, project);
     paintAxisSymbol(painter, QPointF(16, area.height() - 14));
 }
 
