@@ -6,13 +6,22 @@
 
 #include <QBoxLayout>
 #include <QLabel>
+#include <QPainterPath>
+#include <QPolygonF>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTableWidget>
 #include <QToolBar>
+#include <QTransform>
 
+#include <algorithm>
+#include <array>
+#include <cmath>
 #include <functional>
+#include <numbers>
+#include <utility>
+#include <vector>
 
 namespace tools {
 namespace {
@@ -71,8 +80,34 @@ void addDoor(Scene3D &scene, std::size_t wallFace, Side side, float left, float 
     scene.addDecal(wallFace, faceRect(side, left + 0.12f, 0.2f, left + width - 0.12f, height * 0.55f), kDoorWood.darker(115));
 }
 
-// The four outside walls of the house, to the given height, with windows and a door on the
-// faces that the camera sees.
+enum class OpeningKind { Window, Door };
+
+// A window or door in an outside wall, from left to left + width as seen from outside.
+struct Opening {
+    OpeningKind kind;
+    Side side;
+    float left;
+    float width;
+};
+
+constexpr float kSill = 0.9f;
+constexpr float kWindowHeight = 1.5f;
+constexpr float kDoorHeight = 2.1f;
+
+// The windows and the entrance door of the house, on the faces the ground plot's camera sees
+// and on the north face that the plan shows.
+constexpr std::array<Opening, 8> kOpenings{{
+    {OpeningKind::Window, Side::South, 1.2f, 1.2f},
+    {OpeningKind::Window, Side::South, 4.4f, 1.2f},
+    {OpeningKind::Window, Side::South, 7.6f, 1.2f},
+    {OpeningKind::Window, Side::West, 1.6f, 1.2f},
+    {OpeningKind::Window, Side::West, 5.0f, 1.2f},
+    {OpeningKind::Door, Side::East, 3.2f, 1.0f},
+    {OpeningKind::Window, Side::East, 5.4f, 1.2f},
+    {OpeningKind::Window, Side::North, 3.0f, 1.2f},
+}};
+
+// The four outside walls of the house, to the given height, with their windows and door.
 void addOutsideWalls(Scene3D &scene, float height, bool withOpenings)
 {
     const std::size_t south = scene.addBox({0, 0, 0}, {kWidth, kWall, height}, kPlaster) + BoxFace::South;
@@ -81,13 +116,16 @@ void addOutsideWalls(Scene3D &scene, float height, bool withOpenings)
     const std::size_t east = scene.addBox({kWidth - kWall, kWall, 0}, {kWidth, kDepth - kWall, height}, kPlaster) + BoxFace::East;
     if (!withOpenings)
         return;
-    for (const float left : {1.2f, 4.4f, 7.6f})
-        addWindow(scene, south, Side::South, left, 0.9f, 1.2f, 1.5f);
-    for (const float left : {1.6f, 5.0f})
-        addWindow(scene, west, Side::West, left, 0.9f, 1.2f, 1.5f);
-    addDoor(scene, east, Side::East, 3.2f, 1.0f, 2.1f);
-    addWindow(scene, east, Side::East, 5.4f, 0.9f, 1.2f, 1.5f);
-    addWindow(scene, north, Side::North, 3.0f, 0.9f, 1.2f, 1.5f);
+    for (const Opening &opening : kOpenings) {
+        const std::size_t face = opening.side == Side::South ? south
+            : opening.side == Side::North                    ? north
+            : opening.side == Side::West                     ? west
+                                                             : east;
+        if (opening.kind == OpeningKind::Door)
+            addDoor(scene, face, opening.side, opening.left, opening.width, kDoorHeight);
+        else
+            addWindow(scene, face, opening.side, opening.left, kSill, opening.width, kWindowHeight);
+    }
 }
 
 void addArrowOnGround(Scene3D &scene, QVector3D tail, float length, float direction, const QColor &colour)
@@ -172,38 +210,219 @@ void paintWindowEditor(QPainter &painter, QSize area)
         painter.drawRect(QRectF(corner - QPointF(3, 3), QSizeF(6, 6)));
 }
 
-// Walls along x or y, with door gaps given as (start, end) along the wall.
-void addInnerWall(Scene3D &scene, QVector3D start, float length, bool alongX, std::vector<std::pair<float, float>> gaps, float height)
+// The cut plan at +1,200: x to the right, y (north) up, in metres.
+
+constexpr float kPartition = 0.12f;  // thickness of the inner walls
+
+// Inner walls as rectangles (x0, y0, x1, y1): one across the whole depth, one west and one
+// east of it, and one between the north-east bedroom and the bathroom.
+const std::array<QRectF, 4> kInnerWalls{{
+    QRectF(QPointF(4.0, kWall), QPointF(4.0 + kPartition, kDepth - kWall)),
+    QRectF(QPointF(kWall, 3.4), QPointF(4.0, 3.4 + kPartition)),
+    QRectF(QPointF(4.0 + kPartition, 4.8), QPointF(kWidth - kWall, 4.8 + kPartition)),
+    QRectF(QPointF(7.2, 4.8 + kPartition), QPointF(7.2 + kPartition, kDepth - kWall)),
+}};
+
+// A door in a wall: its opening runs from `from` to `to` along the wall; the leaf hangs at
+// one end of it and swings to the low (west or south) or the high side of the wall.
+struct PlanDoor {
+    QRectF wall;
+    qreal from;
+    qreal to;
+    bool hingeAtEnd;
+    bool swingsLow;
+};
+
+QRectF outsideWall(Side side)
 {
-    const float thickness = 0.14f;
-    float from = 0.0f;
-    gaps.push_back({length, length});
-    for (const auto &[gapStart, gapEnd] : gaps) {
-        const QVector3D low = start + (alongX ? QVector3D(from, 0, 0) : QVector3D(0, from, 0));
-        const QVector3D high = start + (alongX ? QVector3D(gapStart, thickness, height) : QVector3D(thickness, gapStart, height));
-        scene.addBox(low, high, kInnerWall);
-        from = gapEnd;
+    switch (side) {
+    case Side::South: return QRectF(QPointF(0, 0), QPointF(kWidth, kWall));
+    case Side::North: return QRectF(QPointF(0, kDepth - kWall), QPointF(kWidth, kDepth));
+    case Side::West: return QRectF(QPointF(0, 0), QPointF(kWall, kDepth));
+    case Side::East: return QRectF(QPointF(kWidth - kWall, 0), QPointF(kWidth, kDepth));
+    }
+    return {};
+}
+
+// Where an opening of an outside wall lies along the plan's x or y axis.
+std::pair<qreal, qreal> planSpan(const Opening &opening)
+{
+    const qreal start = opening.left, end = opening.left + opening.width;
+    switch (opening.side) {
+    case Side::South:
+    case Side::East: return {start, end};
+    case Side::North: return {kWidth - end, kWidth - start};
+    case Side::West: return {kDepth - end, kDepth - start};
+    }
+    return {};
+}
+
+bool runsAlongX(const QRectF &wall) { return wall.width() > wall.height(); }
+
+// The part of the wall between from and to along it, through its whole thickness.
+QRectF wallPart(const QRectF &wall, qreal from, qreal to)
+{
+    return runsAlongX(wall) ? QRectF(QPointF(from, wall.top()), QPointF(to, wall.bottom()))
+                            : QRectF(QPointF(wall.left(), from), QPointF(wall.right(), to));
+}
+
+std::vector<PlanDoor> planDoors()
+{
+    std::vector<PlanDoor> doors{
+        {kInnerWalls[0], 1.5, 2.3, false, true},   // living room to kitchen
+        {kInnerWalls[0], 3.8, 4.6, true, true},    // living room to the west bedroom
+        {kInnerWalls[2], 4.4, 5.2, false, false},  // living room to the north-east bedroom
+        {kInnerWalls[2], 7.6, 8.3, true, false},   // living room to the bathroom
+    };
+    for (const Opening &opening : kOpenings) {
+        if (opening.kind == OpeningKind::Door) {
+            const auto [from, to] = planSpan(opening);
+            doors.push_back({outsideWall(opening.side), from, to, true, opening.side == Side::East});
+        }
+    }
+    return doors;
+}
+
+struct PlanRoom {
+    QString name;
+    QString temperature;
+    QPointF centre;
+};
+
+const std::array<PlanRoom, 5> kPlanRooms{{
+    {QStringLiteral("Кухня"), QStringLiteral("18 °C"), {2.2, 1.9}},
+    {QStringLiteral("Спальня"), QStringLiteral("20 °C"), {2.2, 5.6}},
+    {QStringLiteral("Гостиная"), QStringLiteral("20 °C"), {6.8, 2.6}},
+    {QStringLiteral("Спальня"), QStringLiteral("20 °C"), {5.66, 6.3}},
+    {QStringLiteral("Санузел"), QStringLiteral("25 °C"), {8.46, 6.3}},
+}};
+
+// The walls cut at +1,200 as one body: corners and junctions joined, openings left out.
+QPainterPath wallBody()
+{
+    QPainterPath walls;
+    walls.addRect(QRectF(0, 0, kWidth, kDepth));
+    QPainterPath inside;
+    inside.addRect(QRectF(kWall, kWall, kWidth - 2 * kWall, kDepth - 2 * kWall));
+    walls = walls.subtracted(inside);
+    for (const QRectF &wall : kInnerWalls) {
+        QPainterPath part;
+        part.addRect(wall);
+        walls = walls.united(part);
+    }
+    QPainterPath openings;
+    for (const Opening &opening : kOpenings) {
+        const auto [from, to] = planSpan(opening);
+        openings.addRect(wallPart(outsideWall(opening.side), from, to));
+    }
+    for (const PlanDoor &door : planDoors())
+        openings.addRect(wallPart(door.wall, door.from, door.to));
+    return walls.subtracted(openings).simplified();
+}
+
+// Metres of the plan to pixels of the area: the slab fitted in, with room for dimensions on
+// the left and at the bottom.
+QTransform planToArea(QSize area)
+{
+    const QRectF slab(-0.2, -0.2, kWidth + 0.4, kDepth + 0.4);
+    const QRectF room = QRectF(QPointF(0, 0), QSizeF(area)).adjusted(40, 16, -16, -40);
+    const qreal scale = std::min(room.width() / slab.width(), room.height() / slab.height());
+    const QPointF centre = room.center();
+    QTransform transform;
+    transform.translate(centre.x(), centre.y());
+    transform.scale(scale, -scale);
+    transform.translate(-slab.center().x(), -slab.center().y());
+    return transform;
+}
+
+void paintPlanSheet(QPainter &painter, QSize area, const QTransform &toArea)
+{
+    painter.fillRect(QRect(QPoint(0, 0), area), Qt::white);
+    painter.setPen(QPen(QColor(222, 228, 238), 1));
+    for (int metre = -2; metre <= 12; ++metre) {
+        painter.drawLine(toArea.map(QPointF(metre, -2)), toArea.map(QPointF(metre, 10)));
+        painter.drawLine(toArea.map(QPointF(-2, metre)), toArea.map(QPointF(12, metre)));
+    }
+}
+
+void paintPlanWindow(QPainter &painter, const QTransform &toArea, const QRectF &gap)
+{
+    const QRectF box = toArea.mapRect(gap);
+    painter.setPen(QPen(QColor(40, 40, 40), 1));
+    painter.setBrush(Qt::white);
+    painter.drawRect(box);
+    painter.setPen(QPen(QColor(40, 110, 190), 1));
+    if (box.width() > box.height())
+        painter.drawLine(QPointF(box.left(), box.center().y()), QPointF(box.right(), box.center().y()));
+    else
+        painter.drawLine(QPointF(box.center().x(), box.top()), QPointF(box.center().x(), box.bottom()));
+}
+
+// The door leaf standing open at a right angle and the arc its edge sweeps.
+void paintPlanDoor(QPainter &painter, const QTransform &toArea, const PlanDoor &door)
+{
+    const bool alongX = runsAlongX(door.wall);
+    const QPointF axis = alongX ? QPointF(1, 0) : QPointF(0, 1);
+    const QPointF across = alongX ? QPointF(0, 1) : QPointF(1, 0);
+    const qreal face = door.swingsLow ? (alongX ? door.wall.top() : door.wall.left())
+                                      : (alongX ? door.wall.bottom() : door.wall.right());
+    const qreal hingeAlong = door.hingeAtEnd ? door.to : door.from;
+    const QPointF hinge = alongX ? QPointF(hingeAlong, face) : QPointF(face, hingeAlong);
+    const QPointF closed = axis * (door.hingeAtEnd ? -1.0 : 1.0);
+    const QPointF open = across * (door.swingsLow ? -1.0 : 1.0);
+    const qreal width = door.to - door.from;
+    QPolygonF arc;
+    for (int step = 0; step <= 24; ++step) {
+        const qreal angle = step * std::numbers::pi / 48;
+        arc << toArea.map(hinge + (closed * std::cos(angle) + open * std::sin(angle)) * width);
+    }
+    painter.setPen(QPen(QColor(90, 90, 90), 0.8));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPolyline(arc);
+    painter.setPen(QPen(kDoorWood.darker(120), 2.4, Qt::SolidLine, Qt::FlatCap));
+    painter.drawLine(toArea.map(hinge), toArea.map(hinge + open * width));
+}
+
+void paintRoomNames(QPainter &painter, const QTransform &toArea)
+{
+    for (const PlanRoom &room : kPlanRooms) {
+        const QPointF at = toArea.map(room.centre);
+        painter.setFont(PixelFont(QStringLiteral("Liberation Sans"), 11, true));
+        painter.setPen(QColor(60, 40, 20));
+        painter.drawText(QRectF(at.x() - 40, at.y() - 13, 80, 13), Qt::AlignCenter, room.name);
+        painter.setFont(PixelFont(QStringLiteral("Liberation Sans"), 10));
+        painter.setPen(QColor(30, 80, 170));
+        painter.drawText(QRectF(at.x() - 40, at.y() + 1, 80, 12), Qt::AlignCenter, room.temperature);
     }
 }
 
 void paintFloorSlab(QPainter &painter, QSize area)
 {
-    Scene3D scene;
-    scene.setGround(kGrass);
-    scene.addBox({-0.2f, -0.2f, -0.22f}, {kWidth + 0.2f, kDepth + 0.2f, 0}, kConcrete, Layer::Slab);
-    const float cut = 1.2f;
-    addOutsideWalls(scene, cut, false);
-    addInnerWall(scene, {4.0f, kWall, 0}, kDepth - 2 * kWall, false, {{2.6f, 3.5f}}, cut);
-    addInnerWall(scene, {4.14f, 4.5f, 0}, kWidth - kWall - 4.14f, true, {{1.8f, 2.7f}}, cut);
-    addInnerWall(scene, {kWall, 3.0f, 0}, 4.0f - kWall, true, {{1.2f, 2.1f}}, cut);
-    scene.Paint(painter, area, {24, 48, 30, {5, 4, 0}});
-    QPolygonF outline;
-    for (const QVector3D corner : {QVector3D(-0.2f, -0.2f, 0), QVector3D(kWidth + 0.2f, -0.2f, 0), QVector3D(kWidth + 0.2f, kDepth + 0.2f, 0), QVector3D(-0.2f, kDepth + 0.2f, 0)})
-        outline << scene.Project(corner);
+    const QTransform toArea = planToArea(area);
+    paintPlanSheet(painter, area, toArea);
+    const QRectF slab = toArea.mapRect(QRectF(-0.2, -0.2, kWidth + 0.4, kDepth + 0.4));
+    painter.fillRect(slab, kConcrete.lighter(112));
+    painter.fillRect(toArea.mapRect(QRectF(kWall, kWall, kWidth - 2 * kWall, kDepth - 2 * kWall)),
+                     QColor(246, 238, 220));
+    painter.setPen(QPen(QColor(50, 30, 25), 1));
+    painter.setBrush(kCutWall);
+    painter.drawPath(toArea.map(wallBody()));
+    for (const Opening &opening : kOpenings) {
+        const auto [from, to] = planSpan(opening);
+        if (opening.kind == OpeningKind::Window)
+            paintPlanWindow(painter, toArea, wallPart(outsideWall(opening.side), from, to));
+    }
+    for (const PlanDoor &door : planDoors())
+        paintPlanDoor(painter, toArea, door);
+    paintRoomNames(painter, toArea);
+    drawDimension(painter, toArea.map(QPointF(0, 0)), toArea.map(QPointF(kWidth, 0)), {0, 28},
+                  QStringLiteral("10000"));
+    drawDimension(painter, toArea.map(QPointF(0, 0)), toArea.map(QPointF(0, kDepth)), {-26, 0},
+                  QStringLiteral("8000"));
     painter.setPen(QPen(kSelection, 1.6, Qt::DashLine));
     painter.setBrush(Qt::NoBrush);
-    painter.drawPolygon(outline);
-    drawLabel(painter, scene.Project({2.1f, 1.6f, 0}), QStringLiteral("П-1"), kSelection, 12);
+    painter.drawRect(slab);
+    drawLabel(painter, slab.topRight() + QPointF(-14, -8), QStringLiteral("П-1"), kSelection, 12);
 }
 
 void paintRoom(QPainter &painter, QSize area)
@@ -232,6 +451,7 @@ struct HouseScene {
     QString properties;
     QList<QStringList> rows;
     QString status;
+    int viewTab = 0;  // the tab under the view: 0 the 3D model, 1 the plan
 };
 
 HouseScene sceneOf(HouseView view)
@@ -269,7 +489,7 @@ HouseScene sceneOf(HouseView view)
                  {QStringLiteral("Теплопроводность, Вт/(м·°C)"), QStringLiteral("2,04")},
                  {QStringLiteral("Сопротивление R, м²·°C/Вт"), QStringLiteral("0,11")},
                  {QStringLiteral("Утеплитель"), QStringLiteral("ЭППС 100 мм")}},
-                QStringLiteral("Разрез на отметке +1,200")};
+                QStringLiteral("Разрез на отметке +1,200"), 1};
     case HouseView::RoomResults:
         return {QStringLiteral("Жилой дом 10x8"), paintRoom, QStringLiteral("Результаты: Гостиная"),
                 {{QStringLiteral("Температура, °C"), QStringLiteral("20")},
@@ -300,6 +520,7 @@ QWidget *makeViewport(QWidget *parent, const HouseScene &scene)
     tabs->setShape(QTabBar::RoundedSouth);
     for (const QString &tab : {QStringLiteral("3D-модель"), QStringLiteral("План"), QStringLiteral("Фасады"), QStringLiteral("Разрезы")})
         tabs->addTab(tab);
+    tabs->setCurrentIndex(scene.viewTab);
     layout->addWidget(tabs, 0, Qt::AlignLeft);
     return viewport;
 }
