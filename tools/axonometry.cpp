@@ -14,7 +14,7 @@
 
 namespace tools {
 
-QVector3D Network::addRun(QVector3D start, std::initializer_list<QVector3D> offsets, const QColor &colour)
+QVector3D Network::AddRun(QVector3D start, std::initializer_list<QVector3D> offsets, const QColor &colour)
 {
     for (const QVector3D &offset : offsets) {
         pipes.push_back({start, start + offset, colour, {}, false});
@@ -28,7 +28,7 @@ namespace {
 const QColor kSelection(230, 0, 200);
 constexpr qreal kDepthScale = 0.7;  // receding axis at 45 degrees, shortened
 
-QPointF flatten(const QVector3D &point)
+QPointF Flatten(const QVector3D &point)
 {
     const qreal depth = point.y() * kDepthScale * std::sqrt(0.5);
     return {point.x() + depth, -point.z() - depth};
@@ -39,19 +39,18 @@ class Projection {
 public:
     Projection(const Network &network, const QRectF &area)
     {
-        QRectF bounds = extent(network);
+        QRectF bounds = Extent(network);
         scale_ = std::min(area.width() / bounds.width(), area.height() / bounds.height());
         offset_ = area.center() - bounds.center() * scale_;
     }
-    QPointF operator()(const QVector3D &point) const { return flatten(point) * scale_ + offset_; }
-    qreal scale() const { return scale_; }
+    QPointF operator()(const QVector3D &point) const { return Flatten(point) * scale_ + offset_; }
 
 private:
-    static QRectF extent(const Network &network)
+    static QRectF Extent(const Network &network)
     {
         qreal left = std::numeric_limits<qreal>::max(), top = left, right = -left, bottom = -left;
         const auto include = [&](const QVector3D &point) {
-            const QPointF flat = flatten(point);
+            const QPointF flat = Flatten(point);
             left = std::min(left, flat.x()), right = std::max(right, flat.x());
             top = std::min(top, flat.y()), bottom = std::max(bottom, flat.y());
         };
@@ -66,7 +65,7 @@ private:
     QPointF offset_;
 };
 
-void paintSheet(QPainter &painter, QSize area)
+void PaintSheet(QPainter &painter, QSize area)
 {
     painter.fillRect(QRect(QPoint(0, 0), area), Qt::white);
     painter.setPen(QPen(QColor(205, 212, 224), 1));
@@ -76,7 +75,7 @@ void paintSheet(QPainter &painter, QSize area)
     }
 }
 
-void paintAxisSymbol(QPainter &painter, QPointF origin)
+void PaintAxisSymbol(QPainter &painter, QPointF origin)
 {
     const struct {
         QVector3D direction;
@@ -85,7 +84,7 @@ void paintAxisSymbol(QPainter &painter, QPointF origin)
     } axes[] = {{{1, 0, 0}, QColor(210, 0, 0), "X"}, {{0, 1, 0}, QColor(0, 150, 0), "Y"}, {{0, 0, 1}, QColor(0, 0, 210), "Z"}};
     painter.setFont(PixelFont(QStringLiteral("Liberation Sans"), 10, true));
     for (const auto &axis : axes) {
-        const QPointF tip = origin + flatten(axis.direction * 26.0f);
+        const QPointF tip = origin + Flatten(axis.direction * 26.0f);
         painter.setPen(QPen(axis.colour, 1.4));
         painter.drawLine(origin, tip);
         const QPointF along = tip - origin;
@@ -95,7 +94,7 @@ void paintAxisSymbol(QPainter &painter, QPointF origin)
     }
 }
 
-void paintPipes(QPainter &painter, const Network &network, const Projection &project)
+void PaintPipes(QPainter &painter, const Network &network, const Projection &project)
 {
     for (const NetworkPipe &pipe : network.pipes) {
         if (pipe.selected) {
@@ -206,7 +205,7 @@ void PaintPipeLabels(QPainter &painter, const Network &network, const Projection
     }
 }
 
-void paintRadiators(QPainter &painter, const Network &network, const Projection &project)
+void PaintRadiators(QPainter &painter, const Network &network, const Projection &project)
 {
     for (const NetworkRadiator &radiator : network.radiators) {
         const QVector3D up(0, 0, radiator.height);
@@ -225,7 +224,7 @@ void paintRadiators(QPainter &painter, const Network &network, const Projection 
     }
 }
 
-void paintFixture(QPainter &painter, const NetworkFixture &fixture, QPointF at)
+void PaintFixture(QPainter &painter, const NetworkFixture &fixture, QPointF at)
 {
     switch (fixture.kind) {
     case FixtureKind::Pump:
@@ -253,14 +252,14 @@ void paintFixture(QPainter &painter, const NetworkFixture &fixture, QPointF at)
 
 void PaintNetwork(QPainter &painter, QSize area, const Network &network)
 {
-    paintSheet(painter, area);
+    PaintSheet(painter, area);
     const Projection project(network, QRectF(QPointF(0, 0), QSizeF(area)).adjusted(30, 26, -24, -44));
-    paintPipes(painter, network, project);
-    paintRadiators(painter, network, project);
+    PaintPipes(painter, network, project);
+    PaintRadiators(painter, network, project);
     for (const NetworkFixture &fixture : network.fixtures)
-        paintFixture(painter, fixture, project(fixture.at));
+        PaintFixture(painter, fixture, project(fixture.at));
     PaintPipeLabels(painter, network, project);
-    paintAxisSymbol(painter, QPointF(16, area.height() - 14));
+    PaintAxisSymbol(painter, QPointF(16, area.height() - 14));
 }
 
 } // namespace tools

@@ -68,7 +68,7 @@ private:
     std::function<void(QPainter &, QSize)> paint_;
 };
 
-void paintCaptionButton(QPainter &painter, const QRectF &box, bool close, int glyph)
+void PaintCaptionButton(QPainter &painter, const QRectF &box, bool close, int glyph)
 {
     QLinearGradient face(box.topLeft(), box.bottomRight());
     face.setColorAt(0.0, close ? QColor(236, 150, 120) : QColor(120, 170, 255));
@@ -122,7 +122,7 @@ protected:
         painter.setPen(Qt::white);
         painter.drawText(text, Qt::AlignVCenter | Qt::AlignLeft, caption_);
         for (int glyph = 0; glyph < 3; ++glyph)
-            paintCaptionButton(painter, QRectF(width() - 71 + glyph * 22, 3, 21, 21), glyph == 2, glyph);
+            PaintCaptionButton(painter, QRectF(width() - 71 + glyph * 22, 3, 21, 21), glyph == 2, glyph);
     }
 
 private:
@@ -176,7 +176,7 @@ FakeWindow::FakeWindow(const QString &caption, const QStringList &menus, QSize s
     clientLayout->addWidget(statusBar_);
 }
 
-QToolBar *FakeWindow::addToolBar()
+QToolBar *FakeWindow::AddToolBar()
 {
     auto *clientLayout = static_cast<QVBoxLayout *>(content_->parentWidget()->layout());
     auto *toolBar = new QToolBar(content_->parentWidget());

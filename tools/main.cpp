@@ -20,7 +20,7 @@ namespace {
 
 constexpr int kJpegQuality = 90;
 
-QString fileNameOf(std::string_view name)
+QString FileNameOf(std::string_view name)
 {
     return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
 }
@@ -30,31 +30,31 @@ struct Output {
     std::function<void(const QString &path)> write;
 };
 
-void require(bool ok, const QString &what)
+void Require(bool ok, const QString &what)
 {
     if (!ok)
         throw std::runtime_error(what.toStdString());
 }
 
-QList<Output> allOutputs()
+QList<Output> AllOutputs()
 {
     QList<Output> outputs;
     for (const resources::PictureFile &entry : resources::kPictureFiles) {
-        outputs.push_back({fileNameOf(entry.fileName), [entry](const QString &path) {
+        outputs.push_back({FileNameOf(entry.fileName), [entry](const QString &path) {
             const QSize size(entry.width, entry.height);
             const QImage image = tools::DrawPicture(entry.picture, size);
-            require(image.size() == size, path + QStringLiteral(": drawn at the wrong size"));
+            Require(image.size() == size, path + QStringLiteral(": drawn at the wrong size"));
             tools::WriteProgressiveJpeg(image, path, kJpegQuality);
         }});
     }
-    outputs.push_back({fileNameOf(resources::kButtonGlyphFile), [](const QString &path) {
-        require(tools::DrawButtonGlyph(resources::kButtonGlyphSize).save(path, "BMP"), path);
+    outputs.push_back({FileNameOf(resources::kButtonGlyphFile), [](const QString &path) {
+        Require(tools::DrawButtonGlyph(resources::kButtonGlyphSize).save(path, "BMP"), path);
     }});
-    outputs.push_back({fileNameOf(resources::kIconFile), [](const QString &path) {
-        require(tools::DrawIcon(resources::kIconSize.width()).save(path, "PNG"), path);
+    outputs.push_back({FileNameOf(resources::kIconFile), [](const QString &path) {
+        Require(tools::DrawIcon(resources::kIconSize.width()).save(path, "PNG"), path);
     }});
-    outputs.push_back({fileNameOf(resources::kLargeIconFile), [](const QString &path) {
-        require(tools::DrawIcon(resources::kLargeIconSize.width()).save(path, "PNG"), path);
+    outputs.push_back({FileNameOf(resources::kLargeIconFile), [](const QString &path) {
+        Require(tools::DrawIcon(resources::kLargeIconSize.width()).save(path, "PNG"), path);
     }});
     return outputs;
 }
@@ -75,7 +75,7 @@ int main(int argc, char *argv[])
     const QDir folder(arguments.takeFirst());
     tools::SetUpScreenshotLook();
     try {
-        for (const Output &output : allOutputs()) {
+        for (const Output &output : AllOutputs()) {
             if (!arguments.isEmpty() && !arguments.contains(output.fileName))
                 continue;
             output.write(folder.filePath(output.fileName));

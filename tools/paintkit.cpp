@@ -106,7 +106,7 @@ void FillFloorShadow(QPainter &painter, const QRectF &ellipse, qreal strength)
 namespace {
 
 // One box pass along the rows of a premultiplied ARGB image (running sum per channel).
-void boxPassAlongRows(QImage &image, int radius)
+void BoxPassAlongRows(QImage &image, int radius)
 {
     const int width = image.width();
     std::vector<QRgb> source(static_cast<std::size_t>(width));
@@ -129,7 +129,7 @@ void boxPassAlongRows(QImage &image, int radius)
     }
 }
 
-QImage transposed(const QImage &image)
+QImage Transposed(const QImage &image)
 {
     return image.transformed(QTransform(0, 1, 1, 0, 0, 0));
 }
@@ -140,11 +140,11 @@ QImage Blurred(const QImage &image, int radius)
 {
     QImage result = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     for (int pass = 0; pass < 3; ++pass)
-        boxPassAlongRows(result, radius);
-    result = transposed(result);
+        BoxPassAlongRows(result, radius);
+    result = Transposed(result);
     for (int pass = 0; pass < 3; ++pass)
-        boxPassAlongRows(result, radius);
-    return transposed(result);
+        BoxPassAlongRows(result, radius);
+    return Transposed(result);
 }
 
 void DrawBlurredShadow(QPainter &painter, const QPainterPath &shape, QPointF offset, int blur,

@@ -32,7 +32,7 @@ struct CoverDesign {
     std::function<void(QPainter &, const QRectF &)> ornament;
 };
 
-void drawTopics(QPainter &painter, const QRectF &area, const QStringList &topics, const QColor &tick, const QColor &text)
+void DrawTopics(QPainter &painter, const QRectF &area, const QStringList &topics, const QColor &tick, const QColor &text)
 {
     const int pixelSize = topics.size() > 5 ? 11 : 12;
     painter.setFont(PixelFont(kTextFamily, pixelSize, true));
@@ -48,7 +48,7 @@ void drawTopics(QPainter &painter, const QRectF &area, const QStringList &topics
 }
 
 // Front of a video course box: the whole cover artwork at the given size.
-QImage paintCaseCover(const CoverDesign &design, QSize size)
+QImage PaintCaseCover(const CoverDesign &design, QSize size)
 {
     QImage cover = FilledImage(size, design.bottom);
     QPainter painter(&cover);
@@ -73,7 +73,7 @@ QImage paintCaseCover(const CoverDesign &design, QSize size)
     painter.setPen(QColor(235, 240, 250));
     painter.setFont(PixelFont(kTextFamily, 11));
     painter.drawText(QRectF(10, 98, page.width() - 20, 42), Qt::AlignLeft | Qt::TextWordWrap, design.subtitle);
-    drawTopics(painter, QRectF(10, 144, page.width() - 16, page.height() - 144 - 34), design.topics, design.accent, Qt::white);
+    DrawTopics(painter, QRectF(10, 144, page.width() - 16, page.height() - 144 - 34), design.topics, design.accent, Qt::white);
     painter.fillRect(QRectF(0, page.height() - 26, page.width(), 26), QColor(0, 0, 0, 90));
     painter.setPen(Qt::white);
     painter.setFont(PixelFont(kTextFamily, 10, true));
@@ -81,7 +81,7 @@ QImage paintCaseCover(const CoverDesign &design, QSize size)
     return cover;
 }
 
-void drawImageOnQuad(QPainter &painter, const QImage &image, const QPolygonF &quad)
+void DrawImageOnQuad(QPainter &painter, const QImage &image, const QPolygonF &quad)
 {
     const QRectF source(image.rect());
     QTransform transform;
@@ -95,7 +95,7 @@ void drawImageOnQuad(QPainter &painter, const QImage &image, const QPolygonF &qu
 }
 
 // A disc with the course's print, hub and shine.
-void drawDisc(QPainter &painter, QPointF centre, qreal radius, const CoverDesign &design)
+void DrawDisc(QPainter &painter, QPointF centre, qreal radius, const CoverDesign &design)
 {
     QPainterPath disc;
     disc.addEllipse(centre, radius, radius);
@@ -130,7 +130,7 @@ void drawDisc(QPainter &painter, QPointF centre, qreal radius, const CoverDesign
 }
 
 // The case stands upright, turned a little to the right: spine on the left, cover in front.
-void drawCase(QPainter &painter, const QImage &cover, const QRectF &front, const QColor &spineColour)
+void DrawCase(QPainter &painter, const QImage &cover, const QRectF &front, const QColor &spineColour)
 {
     const qreal slant = front.height() * 0.035;
     const QPolygonF face({front.topLeft(), front.topRight() + QPointF(0, slant), front.bottomRight() - QPointF(0, slant), front.bottomLeft()});
@@ -144,7 +144,7 @@ void drawCase(QPainter &painter, const QImage &cover, const QRectF &front, const
     painter.setPen(Qt::NoPen);
     painter.setBrush(spineShade);
     painter.drawPolygon(spine);
-    drawImageOnQuad(painter, cover, face);
+    DrawImageOnQuad(painter, cover, face);
     // The clear sleeve catches the light along the top left.
     QLinearGradient gloss(front.topLeft(), front.center());
     gloss.setColorAt(0.0, QColor(255, 255, 255, 90));
@@ -156,7 +156,7 @@ void drawCase(QPainter &painter, const QImage &cover, const QRectF &front, const
     painter.drawPolygon(face);
 }
 
-QImage drawBoxAndDisc(const CoverDesign &design, QSize size)
+QImage DrawBoxAndDisc(const CoverDesign &design, QSize size)
 {
     QImage image = FilledImage(size, Qt::white);
     QPainter painter(&image);
@@ -165,14 +165,14 @@ QImage drawBoxAndDisc(const CoverDesign &design, QSize size)
     const qreal height = size.height() * 0.82;
     const QRectF front(size.width() * 0.09, size.height() * 0.07, height * 0.70, height);
     const qreal discRadius = size.height() * 0.25;
-    drawDisc(painter, QPointF(size.width() - discRadius - 6, size.height() * 0.55), discRadius, design);
-    drawCase(painter, paintCaseCover(design, front.size().toSize()), front, design.bottom);
+    DrawDisc(painter, QPointF(size.width() - discRadius - 6, size.height() * 0.55), discRadius, design);
+    DrawCase(painter, PaintCaseCover(design, front.size().toSize()), front, design.bottom);
     FillFloorShadow(painter, QRectF(front.left() - 10, front.bottom() - 4, front.width() + 30, 16), 0.5);
     return image;
 }
 
 // Line drawing of pipes with a pump and a mixing valve.
-void drawPipeOrnament(QPainter &painter, const QRectF &area)
+void DrawPipeOrnament(QPainter &painter, const QRectF &area)
 {
     painter.save();
     painter.setPen(QPen(QColor(255, 255, 255, 110), 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
@@ -192,7 +192,7 @@ void drawPipeOrnament(QPainter &painter, const QRectF &area)
 }
 
 // A house outline radiating heat waves, with a thermometer.
-void drawHeatOrnament(QPainter &painter, const QRectF &area)
+void DrawHeatOrnament(QPainter &painter, const QRectF &area)
 {
     painter.save();
     painter.setPen(QPen(QColor(255, 255, 255, 120), 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
@@ -213,7 +213,7 @@ void drawHeatOrnament(QPainter &painter, const QRectF &area)
     painter.restore();
 }
 
-CoverDesign designOf(Course course)
+CoverDesign DesignOf(Course course)
 {
     if (course == Course::DesignCalculations) {
         return {QColor(18, 64, 140), QColor(6, 24, 70), QColor(255, 176, 40), Qt::white,
@@ -224,7 +224,7 @@ CoverDesign designOf(Course course)
                  QStringLiteral("Естественная циркуляция"), QStringLiteral("Разветвленные контуры"),
                  QStringLiteral("Подбор насосов")},
                 QStringLiteral("Примеры расчетов  •  DVD"),
-                drawPipeOrnament};
+                DrawPipeOrnament};
     }
     return {QColor(196, 58, 24), QColor(92, 16, 8), QColor(255, 214, 80), Qt::white,
             QStringLiteral("ВИДЕОКУРС"),
@@ -234,11 +234,11 @@ CoverDesign designOf(Course course)
              QStringLiteral("Теплопотери зданий"), QStringLiteral("Теплопотери трубопроводов"),
              QStringLiteral("Теплый водяной пол"), QStringLiteral("Тепловое излучение")},
             QStringLiteral("Примеры расчетов  •  DVD"),
-            drawHeatOrnament};
+            DrawHeatOrnament};
 }
 
 // A shaded ball valve with a red lever, lying along x, centred at the origin, 200 units long.
-void drawBallValve(QPainter &painter)
+void DrawBallValve(QPainter &painter)
 {
     FillNut(painter, QRectF(-100, -30, 34, 60), kBrass, Qt::Horizontal);
     FillNut(painter, QRectF(66, -30, 34, 60), kBrass, Qt::Horizontal);
@@ -269,7 +269,7 @@ void drawBallValve(QPainter &painter)
     FillCylinder(painter, QRectF(-18, -82, 16, 22), kChrome, Qt::Vertical, 3);
 }
 
-QImage paintBookletFace(QSize size)
+QImage PaintBookletFace(QSize size)
 {
     QImage face = FilledImage(size, Qt::white);
     QPainter painter(&face);
@@ -297,7 +297,7 @@ QImage paintBookletFace(QSize size)
     painter.translate(w / 2 - 8, h * 0.75);
     painter.scale(w / 330, w / 330);
     painter.rotate(-8);
-    drawBallValve(painter);
+    DrawBallValve(painter);
     painter.restore();
     painter.fillRect(QRectF(0, h * 0.9, w, h * 0.1), QColor(10, 44, 104));
     painter.setPen(Qt::white);
@@ -326,7 +326,7 @@ QImage DrawBookletCover(QSize size)
         painter.setBrush(QColor(250, 250, 248));
         painter.drawRect(QRectF(origin + QPointF(sheet, sheet), page));
     }
-    painter.drawImage(origin, paintBookletFace(page.toSize()));
+    painter.drawImage(origin, PaintBookletFace(page.toSize()));
     painter.setPen(QPen(QColor(0, 0, 0, 60), 1));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(QRectF(origin, page.toSize()));
@@ -335,7 +335,7 @@ QImage DrawBookletCover(QSize size)
 
 QImage DrawCourseBox(Course course, QSize size)
 {
-    return drawBoxAndDisc(designOf(course), size);
+    return DrawBoxAndDisc(DesignOf(course), size);
 }
 
 } // namespace tools
