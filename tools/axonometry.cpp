@@ -14,7 +14,8 @@
 
 namespace tools {
 
-QVector3D Network::AddRun(QVector3D start, std::initializer_list<QVector3D> offsets, const QColor &colour)
+QVector3D Network::AddRun(QVector3D start, std::initializer_list<QVector3D> offsets,
+                          const QColor &colour)
 {
     for (const QVector3D &offset : offsets) {
         pipes.push_back({start, start + offset, colour, {}, false});
@@ -57,7 +58,8 @@ private:
         for (const NetworkPipe &pipe : network.pipes)
             include(pipe.from), include(pipe.to);
         for (const NetworkRadiator &radiator : network.radiators)
-            include(radiator.base + QVector3D(0, 0, radiator.height) + radiator.direction * radiator.length);
+            include(radiator.base + QVector3D(0, 0, radiator.height)
+                    + radiator.direction * radiator.length);
         return QRectF(QPointF(left, top), QPointF(right, bottom));
     }
 
@@ -81,16 +83,20 @@ void PaintAxisSymbol(QPainter &painter, QPointF origin)
         QVector3D direction;
         QColor colour;
         const char *name;
-    } axes[] = {{{1, 0, 0}, QColor(210, 0, 0), "X"}, {{0, 1, 0}, QColor(0, 150, 0), "Y"}, {{0, 0, 1}, QColor(0, 0, 210), "Z"}};
+    } axes[] = {{{1, 0, 0}, QColor(210, 0, 0), "X"},
+                {{0, 1, 0}, QColor(0, 150, 0), "Y"},
+                {{0, 0, 1}, QColor(0, 0, 210), "Z"}};
     painter.setFont(PixelFont(QStringLiteral("Liberation Sans"), 10, true));
     for (const auto &axis : axes) {
         const QPointF tip = origin + Flatten(axis.direction * 26.0f);
         painter.setPen(QPen(axis.colour, 1.4));
         painter.drawLine(origin, tip);
         const QPointF along = tip - origin;
-        DrawFlowArrow(painter, tip, std::atan2(-along.y(), along.x()) * 180.0 / std::numbers::pi, axis.colour);
+        DrawFlowArrow(painter, tip, std::atan2(-along.y(), along.x()) * 180.0 / std::numbers::pi,
+                      axis.colour);
         painter.setPen(axis.colour);
-        painter.drawText(tip + QPointF(along.x() > 1 ? 3 : -3, along.y() < -1 ? -3 : 10), QString::fromLatin1(axis.name));
+        painter.drawText(tip + QPointF(along.x() > 1 ? 3 : -3, along.y() < -1 ? -3 : 10),
+                         QString::fromLatin1(axis.name));
     }
 }
 
@@ -195,8 +201,9 @@ void PaintPipeLabels(QPainter &painter, const Network &network, const Projection
         };
         const std::vector<LabelPlace> places =
             LabelPlaces(project(pipe.from), project(pipe.to), vertical);
-        const auto clear = std::find_if(places.begin(), places.end(),
-                                        [&](const LabelPlace &place) { return isClear(textOf(place)); });
+        const auto clear = std::find_if(places.begin(), places.end(), [&](const LabelPlace &place) {
+            return isClear(textOf(place));
+        });
         const LabelPlace &place = clear == places.end() ? places.front() : *clear;
         taken.push_back(textOf(place));
         painter.fillRect(taken.back(), QColor(255, 255, 255, 220));
@@ -212,13 +219,15 @@ void PaintRadiators(QPainter &painter, const Network &network, const Projection 
         const QVector3D along = radiator.direction * radiator.length;
         const QPolygonF face({project(radiator.base), project(radiator.base + along),
                               project(radiator.base + along + up), project(radiator.base + up)});
-        painter.setPen(QPen(radiator.selected ? kSelection : QColor(60, 60, 60), radiator.selected ? 1.8 : 1));
+        painter.setPen(
+            QPen(radiator.selected ? kSelection : QColor(60, 60, 60), radiator.selected ? 1.8 : 1));
         painter.setBrush(radiator.selected ? QColor(255, 226, 250) : QColor(248, 248, 248));
         painter.drawPolygon(face);
         painter.setPen(QPen(QColor(150, 150, 150), 0.7));
         const int fins = std::max(3, static_cast<int>(radiator.length * 6));
         for (int i = 1; i < fins; ++i) {
-            const QVector3D at = radiator.base + along * (static_cast<float>(i) / static_cast<float>(fins));
+            const QVector3D at =
+                radiator.base + along * (static_cast<float>(i) / static_cast<float>(fins));
             painter.drawLine(project(at + up * 0.15f), project(at + up * 0.85f));
         }
     }
@@ -235,13 +244,15 @@ void PaintFixture(QPainter &painter, const NetworkFixture &fixture, QPointF at)
         painter.setBrush(QColor(255, 236, 200));
         painter.drawRect(QRectF(at.x() - 12, at.y() - 26, 24, 26));
         painter.setFont(PixelFont(QStringLiteral("Liberation Sans"), 9, true));
-        painter.drawText(QRectF(at.x() - 12, at.y() - 26, 24, 26), Qt::AlignCenter, QStringLiteral("К"));
+        painter.drawText(QRectF(at.x() - 12, at.y() - 26, 24, 26), Qt::AlignCenter,
+                         QStringLiteral("К"));
         break;
     case FixtureKind::Tap:
     case FixtureKind::Valve:
         painter.setPen(QPen(Qt::black, 0.9));
         painter.setBrush(fixture.kind == FixtureKind::Tap ? Qt::white : Qt::black);
-        painter.drawPolygon(QPolygonF({at + QPointF(-5, -3.5), at + QPointF(5, 3.5), at + QPointF(5, -3.5), at + QPointF(-5, 3.5)}));
+        painter.drawPolygon(QPolygonF({at + QPointF(-5, -3.5), at + QPointF(5, 3.5),
+                                       at + QPointF(5, -3.5), at + QPointF(-5, 3.5)}));
         if (fixture.kind == FixtureKind::Tap)
             painter.drawLine(at, at + QPointF(0, 7));
         break;
@@ -253,7 +264,8 @@ void PaintFixture(QPainter &painter, const NetworkFixture &fixture, QPointF at)
 void PaintNetwork(QPainter &painter, QSize area, const Network &network)
 {
     PaintSheet(painter, area);
-    const Projection project(network, QRectF(QPointF(0, 0), QSizeF(area)).adjusted(30, 26, -24, -44));
+    const Projection project(network,
+                             QRectF(QPointF(0, 0), QSizeF(area)).adjusted(30, 26, -24, -44));
     PaintPipes(painter, network, project);
     PaintRadiators(painter, network, project);
     for (const NetworkFixture &fixture : network.fixtures)

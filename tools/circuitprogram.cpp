@@ -23,11 +23,13 @@ namespace tools {
 namespace {
 
 const QString kCaption = QStringLiteral("Гидравлика контуров 2.3 - [Коттедж, 1 этаж]");
-const QStringList kMenus{QStringLiteral("Файл"), QStringLiteral("Правка"), QStringLiteral("Вид"),
-                         QStringLiteral("Расчет"), QStringLiteral("Справочники"), QStringLiteral("Окно"),
+const QStringList kMenus{QStringLiteral("Файл"),        QStringLiteral("Правка"),
+                         QStringLiteral("Вид"),         QStringLiteral("Расчет"),
+                         QStringLiteral("Справочники"), QStringLiteral("Окно"),
                          QStringLiteral("Справка")};
-const QStringList kPageTitles{QStringLiteral("Разветвленный контур"), QStringLiteral("Кольцо между стояками"),
-                              QStringLiteral("Однотрубная система"), QStringLiteral("Теплопотери трубы")};
+const QStringList kPageTitles{
+    QStringLiteral("Разветвленный контур"), QStringLiteral("Кольцо между стояками"),
+    QStringLiteral("Однотрубная система"), QStringLiteral("Теплопотери трубы")};
 
 QPushButton *AddButton(QBoxLayout *layout, const QString &text)
 {
@@ -55,9 +57,11 @@ void AddPumpRow(QVBoxLayout *layout)
     pump->addItem(QStringLiteral("25/6  (Q = 4 м³/ч, H = 6 м)"));
     row->addWidget(pump);
     row->addSpacing(10);
-    AddLabelledField(static_cast<QBoxLayout *>(row), QStringLiteral("Расход, м³/ч:"), QStringLiteral("1,80"), 50);
+    AddLabelledField(static_cast<QBoxLayout *>(row), QStringLiteral("Расход, м³/ч:"),
+                     QStringLiteral("1,80"), 50);
     row->addSpacing(10);
-    AddLabelledField(static_cast<QBoxLayout *>(row), QStringLiteral("Температура, °C:"), QStringLiteral("60"), 36);
+    AddLabelledField(static_cast<QBoxLayout *>(row), QStringLiteral("Температура, °C:"),
+                     QStringLiteral("60"), 36);
     row->addStretch();
 }
 
@@ -72,20 +76,38 @@ QTreeWidgetItem *AddSection(QTreeWidgetItem *parent, const QStringList &columns)
 QTreeWidget *MakeBranchTree(QWidget *parent)
 {
     auto *tree = new QTreeWidget(parent);
-    tree->setHeaderLabels({QStringLiteral("Участок"), QStringLiteral("Давление, м"), QStringLiteral("Расход, м³/ч")});
+    tree->setHeaderLabels(
+        {QStringLiteral("Участок"), QStringLiteral("Давление, м"), QStringLiteral("Расход, м³/ч")});
     tree->setColumnWidth(0, 168);
     tree->setColumnWidth(1, 76);
-    auto *main = AddSection(tree->invisibleRootItem(), {QStringLiteral("Магистраль Т1"), QStringLiteral("3,28"), QStringLiteral("1,800")});
-    AddSection(main, {QStringLiteral("Участок 1-2"), QStringLiteral("3,28"), QStringLiteral("1,800")});
-    AddSection(main, {QStringLiteral("Ветвь 1 (кухня)"), QStringLiteral("2,91"), QStringLiteral("0,300")});
-    auto *living = AddSection(main, {QStringLiteral("Ветвь 2 (гостиная)"), QStringLiteral("2,74"), QStringLiteral("0,420")});
-    AddSection(living, {QStringLiteral("Отвод 2.1"), QStringLiteral("2,70"), QStringLiteral("0,210")});
-    AddSection(living, {QStringLiteral("Отвод 2.2"), QStringLiteral("2,66"), QStringLiteral("0,210")});
-    auto *bedroom = AddSection(main, {QStringLiteral("Ветвь 3 (спальня)"), QStringLiteral("2,52"), QStringLiteral("0,380")});
-    AddSection(main, {QStringLiteral("Ветвь 4 (ванная)"), QStringLiteral("2,40"), QStringLiteral("0,260")});
-    AddSection(main, {QStringLiteral("Ветвь 5 (детская)"), QStringLiteral("2,31"), QStringLiteral("0,240")});
-    AddSection(main, {QStringLiteral("Ветвь 6 (кабинет)"), QStringLiteral("2,22"), QStringLiteral("0,200")});
-    AddSection(main, {QStringLiteral("Участок 9-1"), QStringLiteral("0,62"), QStringLiteral("1,800")});
+    auto *main = AddSection(
+        tree->invisibleRootItem(),
+        {QStringLiteral("Магистраль Т1"), QStringLiteral("3,28"), QStringLiteral("1,800")});
+    AddSection(main,
+               {QStringLiteral("Участок 1-2"), QStringLiteral("3,28"), QStringLiteral("1,800")});
+    AddSection(
+        main, {QStringLiteral("Ветвь 1 (кухня)"), QStringLiteral("2,91"), QStringLiteral("0,300")});
+    auto *living = AddSection(
+        main,
+        {QStringLiteral("Ветвь 2 (гостиная)"), QStringLiteral("2,74"), QStringLiteral("0,420")});
+    AddSection(living,
+               {QStringLiteral("Отвод 2.1"), QStringLiteral("2,70"), QStringLiteral("0,210")});
+    AddSection(living,
+               {QStringLiteral("Отвод 2.2"), QStringLiteral("2,66"), QStringLiteral("0,210")});
+    auto *bedroom = AddSection(
+        main,
+        {QStringLiteral("Ветвь 3 (спальня)"), QStringLiteral("2,52"), QStringLiteral("0,380")});
+    AddSection(
+        main,
+        {QStringLiteral("Ветвь 4 (ванная)"), QStringLiteral("2,40"), QStringLiteral("0,260")});
+    AddSection(
+        main,
+        {QStringLiteral("Ветвь 5 (детская)"), QStringLiteral("2,31"), QStringLiteral("0,240")});
+    AddSection(
+        main,
+        {QStringLiteral("Ветвь 6 (кабинет)"), QStringLiteral("2,22"), QStringLiteral("0,200")});
+    AddSection(main,
+               {QStringLiteral("Участок 9-1"), QStringLiteral("0,62"), QStringLiteral("1,800")});
     tree->expandAll();
     tree->setCurrentItem(bedroom);
     return tree;
@@ -167,28 +189,45 @@ void BuildLoopPage(QWidget *page)
     scheme->setFixedHeight(176);
     left->addWidget(scheme);
     AddBoldLabel(left, QStringLiteral("Общее сопротивление кольца: 2,86 м      Расход: 1,52 м³/ч"));
-    left->addWidget(MakeTable(page, {QStringLiteral("Труба"), QStringLiteral("Длина, м"), QStringLiteral("Давление, м"), QStringLiteral("Расход, м³/ч")}, {
-        {QStringLiteral("1"), QStringLiteral("6,2"), QStringLiteral("0,41"), QStringLiteral("0,540")},
-        {QStringLiteral("2"), QStringLiteral("6,0"), QStringLiteral("0,38"), QStringLiteral("0,540")},
-        {QStringLiteral("3"), QStringLiteral("5,8"), QStringLiteral("0,30"), QStringLiteral("0,500")},
-        {QStringLiteral("4"), QStringLiteral("5,8"), QStringLiteral("0,29"), QStringLiteral("0,500")},
-        {QStringLiteral("5"), QStringLiteral("6,4"), QStringLiteral("0,25"), QStringLiteral("0,480")},
-        {QStringLiteral("6"), QStringLiteral("6,1"), QStringLiteral("0,24"), QStringLiteral("0,480")},
-        {QStringLiteral("7"), QStringLiteral("3,0"), QStringLiteral("0,37"), QStringLiteral("0,980")},
-        {QStringLiteral("8"), QStringLiteral("3,0"), QStringLiteral("0,35"), QStringLiteral("0,980")},
-        {QStringLiteral("9"), QStringLiteral("12,5"), QStringLiteral("0,87"), QStringLiteral("1,520")},
-    }, {46, 70, 80, 0}), 1);
+    left->addWidget(MakeTable(page,
+                              {QStringLiteral("Труба"), QStringLiteral("Длина, м"),
+                               QStringLiteral("Давление, м"), QStringLiteral("Расход, м³/ч")},
+                              {
+                                  {QStringLiteral("1"), QStringLiteral("6,2"),
+                                   QStringLiteral("0,41"), QStringLiteral("0,540")},
+                                  {QStringLiteral("2"), QStringLiteral("6,0"),
+                                   QStringLiteral("0,38"), QStringLiteral("0,540")},
+                                  {QStringLiteral("3"), QStringLiteral("5,8"),
+                                   QStringLiteral("0,30"), QStringLiteral("0,500")},
+                                  {QStringLiteral("4"), QStringLiteral("5,8"),
+                                   QStringLiteral("0,29"), QStringLiteral("0,500")},
+                                  {QStringLiteral("5"), QStringLiteral("6,4"),
+                                   QStringLiteral("0,25"), QStringLiteral("0,480")},
+                                  {QStringLiteral("6"), QStringLiteral("6,1"),
+                                   QStringLiteral("0,24"), QStringLiteral("0,480")},
+                                  {QStringLiteral("7"), QStringLiteral("3,0"),
+                                   QStringLiteral("0,37"), QStringLiteral("0,980")},
+                                  {QStringLiteral("8"), QStringLiteral("3,0"),
+                                   QStringLiteral("0,35"), QStringLiteral("0,980")},
+                                  {QStringLiteral("9"), QStringLiteral("12,5"),
+                                   QStringLiteral("0,87"), QStringLiteral("1,520")},
+                              },
+                              {46, 70, 80, 0}),
+                    1);
     auto *right = new QVBoxLayout;
     columns->addLayout(right, 2);
     AddBoldLabel(right, QStringLiteral("Результаты по узлам"));
-    auto *nodes = MakeTable(page, {QStringLiteral("Узел"), QStringLiteral("Давл., м"), QStringLiteral("Расход, м³/ч")}, {
-        {QStringLiteral("1 (подача)"), QStringLiteral("2,86"), QStringLiteral("1,520")},
-        {QStringLiteral("2"), QStringLiteral("2,45"), QStringLiteral("0,980")},
-        {QStringLiteral("3"), QStringLiteral("2,08"), QStringLiteral("0,480")},
-        {QStringLiteral("4"), QStringLiteral("1,19"), QStringLiteral("0,480")},
-        {QStringLiteral("5"), QStringLiteral("0,84"), QStringLiteral("0,980")},
-        {QStringLiteral("6 (обратка)"), QStringLiteral("0,47"), QStringLiteral("1,520")},
-    }, {76, 60, 0});
+    auto *nodes = MakeTable(
+        page, {QStringLiteral("Узел"), QStringLiteral("Давл., м"), QStringLiteral("Расход, м³/ч")},
+        {
+            {QStringLiteral("1 (подача)"), QStringLiteral("2,86"), QStringLiteral("1,520")},
+            {QStringLiteral("2"), QStringLiteral("2,45"), QStringLiteral("0,980")},
+            {QStringLiteral("3"), QStringLiteral("2,08"), QStringLiteral("0,480")},
+            {QStringLiteral("4"), QStringLiteral("1,19"), QStringLiteral("0,480")},
+            {QStringLiteral("5"), QStringLiteral("0,84"), QStringLiteral("0,980")},
+            {QStringLiteral("6 (обратка)"), QStringLiteral("0,47"), QStringLiteral("1,520")},
+        },
+        {76, 60, 0});
     nodes->selectRow(2);
     right->addWidget(nodes, 1);
     AddBoldLabel(right, QStringLiteral("Кольцо"));
@@ -216,7 +255,8 @@ void PaintSinglePipeScheme(QPainter &painter, QSize size)
     painter.setBrush(QColor(245, 245, 245));
     painter.drawRect(QRectF(8, main - 8, 38, back - main + 16));
     painter.setFont(QFont(painter.font().family(), 8));
-    painter.drawText(QRectF(8, main - 8, 38, back - main + 16), Qt::AlignCenter, QStringLiteral("Котел"));
+    painter.drawText(QRectF(8, main - 8, 38, back - main + 16), Qt::AlignCenter,
+                     QStringLiteral("Котел"));
     DrawPipe(painter, {46, main}, {end, main}, kSupplyRed);
     DrawPipe(painter, {end, main}, {end, back}, kReturnBlue);
     DrawPipe(painter, {46, back}, {end, back}, kReturnBlue);
@@ -226,14 +266,15 @@ void PaintSinglePipeScheme(QPainter &painter, QSize size)
         const qreal x = start + pitch * i + 10;
         const QRectF radiator(x + 4, main + 22, pitch - 28, 26);
         DrawPipe(painter, {x + 4, main}, {x + 4, radiator.center().y()}, kSupplyRed, 1.5);
-        DrawPipe(painter, {radiator.right(), radiator.center().y()}, {radiator.right(), main}, kSupplyRed, 1.5);
+        DrawPipe(painter, {radiator.right(), radiator.center().y()}, {radiator.right(), main},
+                 kSupplyRed, 1.5);
         DrawRadiatorSymbol(painter, radiator);
         DrawNode(painter, {x + 4, main});
         DrawNode(painter, {radiator.right(), main});
         DrawNumberTag(painter, {radiator.center().x(), main - 11}, QString::number(i + 1));
         painter.setPen(Qt::black);
-        painter.drawText(QRectF(radiator.center().x() - 30, radiator.bottom() + 3, 60, 12), Qt::AlignCenter,
-                         QStringLiteral("%1 °C").arg(80 - 4 * i));
+        painter.drawText(QRectF(radiator.center().x() - 30, radiator.bottom() + 3, 60, 12),
+                         Qt::AlignCenter, QStringLiteral("%1 °C").arg(80 - 4 * i));
     }
     DrawPumpSymbol(painter, {(46 + end) / 2, back}, 8, 180);
     DrawFlowArrow(painter, {start - 2, main}, 0, kSupplyRed);
@@ -248,17 +289,31 @@ void BuildSinglePipePage(QWidget *page)
     auto *scheme = MakePaintedArea(page, PaintSinglePipeScheme);
     scheme->setFixedHeight(150);
     left->addWidget(scheme);
-    AddBoldLabel(left, QStringLiteral("Общее сопротивление: 1,64 м      Перепад температур: 20 °C"));
-    left->addWidget(MakeTable(page, {QStringLiteral("Участок"), QStringLiteral("d, мм"), QStringLiteral("Давление, м"), QStringLiteral("Расход, м³/ч")}, {
-        {QStringLiteral("Котел - Р1"), QStringLiteral("20"), QStringLiteral("0,21"), QStringLiteral("0,310")},
-        {QStringLiteral("Обход Р1"), QStringLiteral("20"), QStringLiteral("0,06"), QStringLiteral("0,217")},
-        {QStringLiteral("Радиатор 1"), QStringLiteral("15"), QStringLiteral("0,06"), QStringLiteral("0,093")},
-        {QStringLiteral("Р1 - Р2"), QStringLiteral("20"), QStringLiteral("0,12"), QStringLiteral("0,310")},
-        {QStringLiteral("Обход Р2"), QStringLiteral("20"), QStringLiteral("0,05"), QStringLiteral("0,217")},
-        {QStringLiteral("Радиатор 2"), QStringLiteral("15"), QStringLiteral("0,05"), QStringLiteral("0,093")},
-        {QStringLiteral("Р2 - Р3"), QStringLiteral("20"), QStringLiteral("0,11"), QStringLiteral("0,310")},
-        {QStringLiteral("Р5 - котел"), QStringLiteral("20"), QStringLiteral("0,38"), QStringLiteral("0,310")},
-    }, {90, 44, 80, 0}), 1);
+    AddBoldLabel(left,
+                 QStringLiteral("Общее сопротивление: 1,64 м      Перепад температур: 20 °C"));
+    left->addWidget(MakeTable(page,
+                              {QStringLiteral("Участок"), QStringLiteral("d, мм"),
+                               QStringLiteral("Давление, м"), QStringLiteral("Расход, м³/ч")},
+                              {
+                                  {QStringLiteral("Котел - Р1"), QStringLiteral("20"),
+                                   QStringLiteral("0,21"), QStringLiteral("0,310")},
+                                  {QStringLiteral("Обход Р1"), QStringLiteral("20"),
+                                   QStringLiteral("0,06"), QStringLiteral("0,217")},
+                                  {QStringLiteral("Радиатор 1"), QStringLiteral("15"),
+                                   QStringLiteral("0,06"), QStringLiteral("0,093")},
+                                  {QStringLiteral("Р1 - Р2"), QStringLiteral("20"),
+                                   QStringLiteral("0,12"), QStringLiteral("0,310")},
+                                  {QStringLiteral("Обход Р2"), QStringLiteral("20"),
+                                   QStringLiteral("0,05"), QStringLiteral("0,217")},
+                                  {QStringLiteral("Радиатор 2"), QStringLiteral("15"),
+                                   QStringLiteral("0,05"), QStringLiteral("0,093")},
+                                  {QStringLiteral("Р2 - Р3"), QStringLiteral("20"),
+                                   QStringLiteral("0,11"), QStringLiteral("0,310")},
+                                  {QStringLiteral("Р5 - котел"), QStringLiteral("20"),
+                                   QStringLiteral("0,38"), QStringLiteral("0,310")},
+                              },
+                              {90, 44, 80, 0}),
+                    1);
     auto *right = new QVBoxLayout;
     columns->addLayout(right, 2);
     AddBoldLabel(right, QStringLiteral("Исходные данные"));
@@ -306,8 +361,12 @@ std::unique_ptr<FakeWindow> MakeProgramWindow(int page, QSize size)
         tabs->addTab(content, kPageTitles[i]);
     }
     tabs->setCurrentIndex(page);
-    window->StatusBar()->addWidget(new QLabel(QStringLiteral("Расчет выполнен. Невязка расходов 0,001 м³/ч"), window->StatusBar()), 1);
-    window->StatusBar()->addPermanentWidget(new QLabel(QStringLiteral("Вода, 60 °C"), window->StatusBar()));
+    window->StatusBar()->addWidget(
+        new QLabel(QStringLiteral("Расчет выполнен. Невязка расходов 0,001 м³/ч"),
+                   window->StatusBar()),
+        1);
+    window->StatusBar()->addPermanentWidget(
+        new QLabel(QStringLiteral("Вода, 60 °C"), window->StatusBar()));
     return window;
 }
 

@@ -42,7 +42,23 @@ private:
 };
 
 // Kinds of small pictures on tool-bar buttons.
-enum class ToolIcon { New, Open, Save, Print, Undo, Calculate, Chart, Report, Zoom, Rotate, Pipe, Radiator, Wall, Window, Door };
+enum class ToolIcon {
+    New,
+    Open,
+    Save,
+    Print,
+    Undo,
+    Calculate,
+    Chart,
+    Report,
+    Zoom,
+    Rotate,
+    Pipe,
+    Radiator,
+    Wall,
+    Window,
+    Door
+};
 
 QIcon MakeToolIcon(ToolIcon kind);
 

@@ -92,7 +92,8 @@ void PaintChipBody(QPainter &painter, qreal halfWidth, qreal halfLength)
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(70, 72, 78));
     painter.drawEllipse(QPointF(0, -halfLength), halfWidth * 0.32, halfWidth * 0.32);
-    painter.drawEllipse(QPointF(-halfWidth * 0.5, -halfLength * 0.72), halfWidth * 0.16, halfWidth * 0.16);
+    painter.drawEllipse(QPointF(-halfWidth * 0.5, -halfLength * 0.72), halfWidth * 0.16,
+                        halfWidth * 0.16);
 }
 
 } // namespace

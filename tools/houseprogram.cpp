@@ -26,8 +26,9 @@
 namespace tools {
 namespace {
 
-const QStringList kMenus{QStringLiteral("Файл"), QStringLiteral("Правка"), QStringLiteral("Вид"),
-                         QStringLiteral("Здание"), QStringLiteral("Расчет"), QStringLiteral("Отчет"),
+const QStringList kMenus{QStringLiteral("Файл"),   QStringLiteral("Правка"),
+                         QStringLiteral("Вид"),    QStringLiteral("Здание"),
+                         QStringLiteral("Расчет"), QStringLiteral("Отчет"),
                          QStringLiteral("Справка")};
 
 const QColor kPlaster(236, 226, 204);
@@ -61,23 +62,33 @@ QVector3D OnFace(Side side, float along, float height, float inset = 0.0f)
     return {};
 }
 
-std::vector<QVector3D> FaceRect(Side side, float left, float bottom, float right, float top, float inset = 0.0f)
+std::vector<QVector3D> FaceRect(Side side, float left, float bottom, float right, float top,
+                                float inset = 0.0f)
 {
-    return {OnFace(side, left, bottom, inset), OnFace(side, right, bottom, inset), OnFace(side, right, top, inset),
-            OnFace(side, left, top, inset)};
+    return {OnFace(side, left, bottom, inset), OnFace(side, right, bottom, inset),
+            OnFace(side, right, top, inset), OnFace(side, left, top, inset)};
 }
 
-void AddWindow(Scene3D &scene, std::size_t wallFace, Side side, float left, float sill, float width, float height)
+void AddWindow(Scene3D &scene, std::size_t wallFace, Side side, float left, float sill, float width,
+               float height)
 {
     scene.AddDecal(wallFace, FaceRect(side, left, sill, left + width, sill + height), kFrame);
-    scene.AddDecal(wallFace, FaceRect(side, left + 0.07f, sill + 0.07f, left + width / 2 - 0.03f, sill + height - 0.07f), kGlass);
-    scene.AddDecal(wallFace, FaceRect(side, left + width / 2 + 0.03f, sill + 0.07f, left + width - 0.07f, sill + height - 0.07f), kGlass);
+    scene.AddDecal(
+        wallFace,
+        FaceRect(side, left + 0.07f, sill + 0.07f, left + width / 2 - 0.03f, sill + height - 0.07f),
+        kGlass);
+    scene.AddDecal(wallFace,
+                   FaceRect(side, left + width / 2 + 0.03f, sill + 0.07f, left + width - 0.07f,
+                            sill + height - 0.07f),
+                   kGlass);
 }
 
 void AddDoor(Scene3D &scene, std::size_t wallFace, Side side, float left, float width, float height)
 {
     scene.AddDecal(wallFace, FaceRect(side, left, 0.0f, left + width, height), kDoorWood);
-    scene.AddDecal(wallFace, FaceRect(side, left + 0.12f, 0.2f, left + width - 0.12f, height * 0.55f), kDoorWood.darker(115));
+    scene.AddDecal(wallFace,
+                   FaceRect(side, left + 0.12f, 0.2f, left + width - 0.12f, height * 0.55f),
+                   kDoorWood.darker(115));
 }
 
 enum class OpeningKind { Window, Door };
@@ -110,10 +121,15 @@ constexpr std::array<Opening, 8> kOpenings{{
 // The four outside walls of the house, to the given height, with their windows and door.
 void AddOutsideWalls(Scene3D &scene, float height, bool withOpenings)
 {
-    const std::size_t south = scene.AddBox({0, 0, 0}, {kWidth, kWall, height}, kPlaster) + BoxFace::South;
-    const std::size_t north = scene.AddBox({0, kDepth - kWall, 0}, {kWidth, kDepth, height}, kPlaster) + BoxFace::North;
-    const std::size_t west = scene.AddBox({0, kWall, 0}, {kWall, kDepth - kWall, height}, kPlaster) + BoxFace::West;
-    const std::size_t east = scene.AddBox({kWidth - kWall, kWall, 0}, {kWidth, kDepth - kWall, height}, kPlaster) + BoxFace::East;
+    const std::size_t south =
+        scene.AddBox({0, 0, 0}, {kWidth, kWall, height}, kPlaster) + BoxFace::South;
+    const std::size_t north =
+        scene.AddBox({0, kDepth - kWall, 0}, {kWidth, kDepth, height}, kPlaster) + BoxFace::North;
+    const std::size_t west =
+        scene.AddBox({0, kWall, 0}, {kWall, kDepth - kWall, height}, kPlaster) + BoxFace::West;
+    const std::size_t east =
+        scene.AddBox({kWidth - kWall, kWall, 0}, {kWidth, kDepth - kWall, height}, kPlaster)
+        + BoxFace::East;
     if (!withOpenings)
         return;
     for (const Opening &opening : kOpenings) {
@@ -128,21 +144,25 @@ void AddOutsideWalls(Scene3D &scene, float height, bool withOpenings)
     }
 }
 
-void AddArrowOnGround(Scene3D &scene, QVector3D tail, float length, float direction, const QColor &colour)
+void AddArrowOnGround(Scene3D &scene, QVector3D tail, float length, float direction,
+                      const QColor &colour)
 {
     const float z = 0.02f;
     const float head = 1.6f * direction, half = 0.7f, shaft = 0.25f;
     const float y0 = tail.y(), y1 = tail.y() + length * direction;
     const float x = tail.x();
-    const std::vector<QVector3D> arrow{{x - shaft, y0, z}, {x + shaft, y0, z}, {x + shaft, y1 - head, z}, {x + half, y1 - head, z},
-                                       {x, y1, z}, {x - half, y1 - head, z}, {x - shaft, y1 - head, z}};
+    const std::vector<QVector3D> arrow{
+        {x - shaft, y0, z},       {x + shaft, y0, z}, {x + shaft, y1 - head, z},
+        {x + half, y1 - head, z}, {x, y1, z},         {x - half, y1 - head, z},
+        {x - shaft, y1 - head, z}};
     if (direction > 0)
         scene.AddPolygon(arrow, colour, Layer::GroundMarks, true);
     else
         scene.AddPolygon({arrow.rbegin(), arrow.rend()}, colour, Layer::GroundMarks, true);
 }
 
-void DrawLabel(QPainter &painter, QPointF at, const QString &text, const QColor &colour, int pixelSize)
+void DrawLabel(QPainter &painter, QPointF at, const QString &text, const QColor &colour,
+               int pixelSize)
 {
     painter.setFont(PixelFont(QStringLiteral("Liberation Sans"), pixelSize, true));
     painter.setPen(colour);
@@ -154,15 +174,21 @@ void PaintGroundPlot(QPainter &painter, QSize area)
 {
     Scene3D scene;
     scene.SetGround(kGrass);
-    scene.AddPolygon({{-9, -9, 0}, {17, -9, 0}, {17, 15, 0}, {-9, 15, 0}}, kGrass.lighter(112), Layer::Ground);
-    scene.AddPolygon({{-3, -1.5f, 0.01f}, {6.5f, -1.5f, 0.01f}, {6.5f, -0.8f, 0.01f}, {-3, -0.8f, 0.01f}}, QColor(196, 180, 150), Layer::GroundMarks);
+    scene.AddPolygon({{-9, -9, 0}, {17, -9, 0}, {17, 15, 0}, {-9, 15, 0}}, kGrass.lighter(112),
+                     Layer::Ground);
+    scene.AddPolygon(
+        {{-3, -1.5f, 0.01f}, {6.5f, -1.5f, 0.01f}, {6.5f, -0.8f, 0.01f}, {-3, -0.8f, 0.01f}},
+        QColor(196, 180, 150), Layer::GroundMarks);
     AddArrowOnGround(scene, {-4.5f, -1.5f, 0}, 5, 1, QColor(30, 70, 210));
     AddArrowOnGround(scene, {-4.5f, -2.5f, 0}, 5, -1, QColor(210, 30, 30));
     AddOutsideWalls(scene, kStorey, true);
-    scene.AddGableRoof({-0.4f, -0.4f, kStorey}, {kWidth + 0.4f, kDepth + 0.4f, kStorey}, 2.6f, kRoofTiles);
+    scene.AddGableRoof({-0.4f, -0.4f, kStorey}, {kWidth + 0.4f, kDepth + 0.4f, kStorey}, 2.6f,
+                       kRoofTiles);
     scene.Paint(painter, area, {28, 24, 34, {3, 3, 1.5f}, 0.86f});
-    DrawLabel(painter, scene.Project({-4.5f, 4.4f, 0}), QStringLiteral("С"), QColor(20, 50, 180), 16);
-    DrawLabel(painter, scene.Project({-4.5f, -8.6f, 0}), QStringLiteral("Ю"), QColor(190, 20, 20), 16);
+    DrawLabel(painter, scene.Project({-4.5f, 4.4f, 0}), QStringLiteral("С"), QColor(20, 50, 180),
+              16);
+    DrawLabel(painter, scene.Project({-4.5f, -8.6f, 0}), QStringLiteral("Ю"), QColor(190, 20, 20),
+              16);
 }
 
 void DrawDimension(QPainter &painter, QPointF from, QPointF to, QPointF offset, const QString &text)
@@ -189,24 +215,42 @@ void PaintWindowEditor(QPainter &painter, QSize area)
 {
     Scene3D scene;
     scene.SetGround(kGrass);
-    const std::size_t wall = scene.AddBox({0, 0, 0}, {4.2f, kWall, kStorey}, kPlaster) + BoxFace::South;
+    const std::size_t wall =
+        scene.AddBox({0, 0, 0}, {4.2f, kWall, kStorey}, kPlaster) + BoxFace::South;
     scene.AddBox({0, kWall, 0}, {kWall, 2.5f, kStorey}, kPlaster);
     const float left = 1.45f, sill = 0.9f, width = 1.2f, height = 1.5f;
-    scene.AddDecal(wall, {{left - 0.02f, -0.03f, sill - 0.02f}, {left + width + 0.02f, -0.03f, sill - 0.02f},
-                          {left + width + 0.02f, -0.03f, sill + height + 0.02f}, {left - 0.02f, -0.03f, sill + height + 0.02f}}, kSelection);
-    scene.AddDecal(wall, {{left, -0.04f, sill}, {left + width, -0.04f, sill}, {left + width, -0.04f, sill + height}, {left, -0.04f, sill + height}}, kFrame);
+    scene.AddDecal(wall,
+                   {{left - 0.02f, -0.03f, sill - 0.02f},
+                    {left + width + 0.02f, -0.03f, sill - 0.02f},
+                    {left + width + 0.02f, -0.03f, sill + height + 0.02f},
+                    {left - 0.02f, -0.03f, sill + height + 0.02f}},
+                   kSelection);
+    scene.AddDecal(wall,
+                   {{left, -0.04f, sill},
+                    {left + width, -0.04f, sill},
+                    {left + width, -0.04f, sill + height},
+                    {left, -0.04f, sill + height}},
+                   kFrame);
     for (const float pane : {left + 0.07f, left + width / 2 + 0.03f})
-        scene.AddDecal(wall, {{pane, -0.05f, sill + 0.07f}, {pane + width / 2 - 0.1f, -0.05f, sill + 0.07f},
-                              {pane + width / 2 - 0.1f, -0.05f, sill + height - 0.07f}, {pane, -0.05f, sill + height - 0.07f}}, kGlass);
+        scene.AddDecal(wall,
+                       {{pane, -0.05f, sill + 0.07f},
+                        {pane + width / 2 - 0.1f, -0.05f, sill + 0.07f},
+                        {pane + width / 2 - 0.1f, -0.05f, sill + height - 0.07f},
+                        {pane, -0.05f, sill + height - 0.07f}},
+                       kGlass);
     scene.Paint(painter, area, {24, 10, 8, {2.0f, 0, 1.5f}});
     const auto at = [&](float x, float z) { return scene.Project({x, -0.05f, z}); };
-    DrawDimension(painter, at(left, sill + height), at(left + width, sill + height), {0, -16}, QStringLiteral("1200"));
-    DrawDimension(painter, at(left + width, sill), at(left + width, sill + height), {18, 0}, QStringLiteral("1500"));
-    DrawDimension(painter, at(left + width, 0), at(left + width, sill), {18, 0}, QStringLiteral("900"));
+    DrawDimension(painter, at(left, sill + height), at(left + width, sill + height), {0, -16},
+                  QStringLiteral("1200"));
+    DrawDimension(painter, at(left + width, sill), at(left + width, sill + height), {18, 0},
+                  QStringLiteral("1500"));
+    DrawDimension(painter, at(left + width, 0), at(left + width, sill), {18, 0},
+                  QStringLiteral("900"));
     DrawDimension(painter, at(0, 0.25f), at(left, 0.25f), {0, 0}, QStringLiteral("1450"));
     painter.setPen(QPen(kSelection, 1));
     painter.setBrush(Qt::white);
-    for (const QPointF &corner : {at(left, sill), at(left + width, sill), at(left + width, sill + height), at(left, sill + height)})
+    for (const QPointF &corner : {at(left, sill), at(left + width, sill),
+                                  at(left + width, sill + height), at(left, sill + height)})
         painter.drawRect(QRectF(corner - QPointF(3, 3), QSizeF(6, 6)));
 }
 
@@ -277,7 +321,8 @@ std::vector<PlanDoor> PlanDoors()
     for (const Opening &opening : kOpenings) {
         if (opening.kind == OpeningKind::Door) {
             const auto [from, to] = PlanSpan(opening);
-            doors.push_back({OutsideWall(opening.side), from, to, true, opening.side == Side::East});
+            doors.push_back(
+                {OutsideWall(opening.side), from, to, true, opening.side == Side::East});
         }
     }
     return doors;
@@ -353,9 +398,11 @@ void PaintPlanWindow(QPainter &painter, const QTransform &toArea, const QRectF &
     painter.drawRect(box);
     painter.setPen(QPen(QColor(40, 110, 190), 1));
     if (box.width() > box.height())
-        painter.drawLine(QPointF(box.left(), box.center().y()), QPointF(box.right(), box.center().y()));
+        painter.drawLine(QPointF(box.left(), box.center().y()),
+                         QPointF(box.right(), box.center().y()));
     else
-        painter.drawLine(QPointF(box.center().x(), box.top()), QPointF(box.center().x(), box.bottom()));
+        painter.drawLine(QPointF(box.center().x(), box.top()),
+                         QPointF(box.center().x(), box.bottom()));
 }
 
 // The door leaf standing open at a right angle and the arc its edge sweeps.
@@ -392,7 +439,8 @@ void PaintRoomNames(QPainter &painter, const QTransform &toArea)
         painter.drawText(QRectF(at.x() - 40, at.y() - 13, 80, 13), Qt::AlignCenter, room.name);
         painter.setFont(PixelFont(QStringLiteral("Liberation Sans"), 10));
         painter.setPen(QColor(30, 80, 170));
-        painter.drawText(QRectF(at.x() - 40, at.y() + 1, 80, 12), Qt::AlignCenter, room.temperature);
+        painter.drawText(QRectF(at.x() - 40, at.y() + 1, 80, 12), Qt::AlignCenter,
+                         room.temperature);
     }
 }
 
@@ -430,19 +478,37 @@ void PaintRoom(QPainter &painter, QSize area)
     Scene3D scene;
     const float width = 5.0f, depth = 4.0f, height = 2.8f, wall = 0.3f;
     scene.AddBox({-wall, -wall, -0.3f}, {width + wall, depth + wall, 0}, kConcrete, Layer::Slab);
-    scene.AddPolygon({{0, 0, 0.01f}, {width, 0, 0.01f}, {width, depth, 0.01f}, {0, depth, 0.01f}}, QColor(214, 170, 112), Layer::Slab);
-    const std::size_t north = scene.AddBox({-wall, depth, 0}, {width + wall, depth + wall, height}, kInnerWall) + BoxFace::South;
-    const std::size_t west = scene.AddBox({-wall, 0, 0}, {0, depth, height}, kInnerWall) + BoxFace::East;
+    scene.AddPolygon({{0, 0, 0.01f}, {width, 0, 0.01f}, {width, depth, 0.01f}, {0, depth, 0.01f}},
+                     QColor(214, 170, 112), Layer::Slab);
+    const std::size_t north =
+        scene.AddBox({-wall, depth, 0}, {width + wall, depth + wall, height}, kInnerWall)
+        + BoxFace::South;
+    const std::size_t west =
+        scene.AddBox({-wall, 0, 0}, {0, depth, height}, kInnerWall) + BoxFace::East;
     scene.AddBox({width, 0, 0}, {width + wall, depth, 0.35f}, kCutWall);
     scene.AddBox({-wall, -wall, 0}, {width + wall, 0, 0.35f}, kCutWall);
-    scene.AddDecal(north, {{1.9f, depth - 0.02f, 0.9f}, {3.1f, depth - 0.02f, 0.9f}, {3.1f, depth - 0.02f, 2.4f}, {1.9f, depth - 0.02f, 2.4f}}, kFrame);
+    scene.AddDecal(north,
+                   {{1.9f, depth - 0.02f, 0.9f},
+                    {3.1f, depth - 0.02f, 0.9f},
+                    {3.1f, depth - 0.02f, 2.4f},
+                    {1.9f, depth - 0.02f, 2.4f}},
+                   kFrame);
     for (const float pane : {1.97f, 2.53f})
-        scene.AddDecal(north, {{pane, depth - 0.03f, 0.97f}, {pane + 0.5f, depth - 0.03f, 0.97f}, {pane + 0.5f, depth - 0.03f, 2.33f}, {pane, depth - 0.03f, 2.33f}}, kGlass);
-    scene.AddDecal(west, {{0.02f, 2.6f, 0}, {0.02f, 3.5f, 0}, {0.02f, 3.5f, 2.1f}, {0.02f, 2.6f, 2.1f}}, kDoorWood);
+        scene.AddDecal(north,
+                       {{pane, depth - 0.03f, 0.97f},
+                        {pane + 0.5f, depth - 0.03f, 0.97f},
+                        {pane + 0.5f, depth - 0.03f, 2.33f},
+                        {pane, depth - 0.03f, 2.33f}},
+                       kGlass);
+    scene.AddDecal(west,
+                   {{0.02f, 2.6f, 0}, {0.02f, 3.5f, 0}, {0.02f, 3.5f, 2.1f}, {0.02f, 2.6f, 2.1f}},
+                   kDoorWood);
     scene.AddBox({1.8f, depth - 0.18f, 0.15f}, {3.2f, depth - 0.08f, 0.7f}, QColor(250, 250, 250));
     scene.Paint(painter, area, {-28, 38, 11, {2.5f, 2.0f, 0.9f}});
-    DrawLabel(painter, scene.Project({2.5f, 1.6f, 0}), QStringLiteral("Гостиная"), QColor(60, 40, 20), 13);
-    DrawLabel(painter, scene.Project({2.5f, 1.0f, 0}), QStringLiteral("20 °C   1226 Вт"), kSelection, 12);
+    DrawLabel(painter, scene.Project({2.5f, 1.6f, 0}), QStringLiteral("Гостиная"),
+              QColor(60, 40, 20), 13);
+    DrawLabel(painter, scene.Project({2.5f, 1.0f, 0}), QStringLiteral("20 °C   1226 Вт"),
+              kSelection, 12);
 }
 
 struct HouseScene {
@@ -458,7 +524,9 @@ HouseScene SceneOf(HouseView view)
 {
     switch (view) {
     case HouseView::GroundPlot:
-        return {QStringLiteral("Жилой дом 10x8"), PaintGroundPlot, QStringLiteral("Свойства: Грунт"),
+        return {QStringLiteral("Жилой дом 10x8"),
+                PaintGroundPlot,
+                QStringLiteral("Свойства: Грунт"),
                 {{QStringLiteral("Тип грунта"), QStringLiteral("Суглинок")},
                  {QStringLiteral("Теплопроводность, Вт/(м·°C)"), QStringLiteral("1,50")},
                  {QStringLiteral("Глубина промерзания, м"), QStringLiteral("1,60")},
@@ -469,7 +537,9 @@ HouseScene SceneOf(HouseView view)
                  {QStringLiteral("Отопительный период, сут"), QStringLiteral("214")}},
                 QStringLiteral("Участок 26 x 24 м   Здание: 1 этаж")};
     case HouseView::WindowEditor:
-        return {QStringLiteral("Жилой дом 10x8"), PaintWindowEditor, QStringLiteral("Свойства: Окно О-2"),
+        return {QStringLiteral("Жилой дом 10x8"),
+                PaintWindowEditor,
+                QStringLiteral("Свойства: Окно О-2"),
                 {{QStringLiteral("Высота, мм"), QStringLiteral("1500")},
                  {QStringLiteral("Ширина, мм"), QStringLiteral("1200")},
                  {QStringLiteral("Высота подоконника, мм"), QStringLiteral("900")},
@@ -480,7 +550,9 @@ HouseScene SceneOf(HouseView view)
                  {QStringLiteral("Воздухопроницаемость"), QStringLiteral("6 кг/(м²·ч)")}},
                 QStringLiteral("Редактирование: окно О-2 (стена С-1)")};
     case HouseView::FloorSlab:
-        return {QStringLiteral("Жилой дом 10x8"), PaintFloorSlab, QStringLiteral("Свойства: Перекрытие П-1"),
+        return {QStringLiteral("Жилой дом 10x8"),
+                PaintFloorSlab,
+                QStringLiteral("Свойства: Перекрытие П-1"),
                 {{QStringLiteral("Толщина, мм"), QStringLiteral("220")},
                  {QStringLiteral("Отметка низа, м"), QStringLiteral("-0,22")},
                  {QStringLiteral("Отметка верха, м"), QStringLiteral("0,00")},
@@ -489,7 +561,8 @@ HouseScene SceneOf(HouseView view)
                  {QStringLiteral("Теплопроводность, Вт/(м·°C)"), QStringLiteral("2,04")},
                  {QStringLiteral("Сопротивление R, м²·°C/Вт"), QStringLiteral("0,11")},
                  {QStringLiteral("Утеплитель"), QStringLiteral("ЭППС 100 мм")}},
-                QStringLiteral("Разрез на отметке +1,200"), 1};
+                QStringLiteral("Разрез на отметке +1,200"),
+                1};
     case HouseView::RoomResults:
         return {QStringLiteral("Жилой дом 10x8"), PaintRoom, QStringLiteral("Результаты: Гостиная"),
                 {{QStringLiteral("Температура, °C"), QStringLiteral("20")},
@@ -518,7 +591,8 @@ QWidget *MakeViewport(QWidget *parent, const HouseScene &scene)
     layout->addWidget(MakePaintedArea(viewport, scene.paint), 1);
     auto *tabs = new QTabBar(viewport);
     tabs->setShape(QTabBar::RoundedSouth);
-    for (const QString &tab : {QStringLiteral("3D-модель"), QStringLiteral("План"), QStringLiteral("Фасады"), QStringLiteral("Разрезы")})
+    for (const QString &tab : {QStringLiteral("3D-модель"), QStringLiteral("План"),
+                               QStringLiteral("Фасады"), QStringLiteral("Разрезы")})
         tabs->addTab(tab);
     tabs->setCurrentIndex(scene.viewTab);
     layout->addWidget(tabs, 0, Qt::AlignLeft);

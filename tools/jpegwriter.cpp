@@ -76,8 +76,9 @@ void WriteProgressiveJpeg(const QImage &image, const QString &path, int quality)
     const bool closed = std::fclose(file) == 0;
     if (!written || !closed) {
         std::remove(path.toLocal8Bit().constData());
-        throw std::runtime_error(path.toStdString() + ": " +
-                                 (written ? std::string("write failed") : std::string(errors.message)));
+        throw std::runtime_error(
+            path.toStdString() + ": "
+            + (written ? std::string("write failed") : std::string(errors.message)));
     }
 }
 

@@ -19,8 +19,9 @@
 namespace tools {
 namespace {
 
-const QStringList kMenus{QStringLiteral("Файл"), QStringLiteral("Правка"), QStringLiteral("Вид"),
-                         QStringLiteral("Построение"), QStringLiteral("Расчет"), QStringLiteral("Справка")};
+const QStringList kMenus{QStringLiteral("Файл"),   QStringLiteral("Правка"),
+                         QStringLiteral("Вид"),    QStringLiteral("Построение"),
+                         QStringLiteral("Расчет"), QStringLiteral("Справка")};
 
 using Rows = QList<QStringList>;
 
@@ -55,7 +56,8 @@ Network WaterSupply(bool withFlows)
         net.AddRun(corner, {{0, 4, 0}}, water);
         net.AddRun({3, 0, z}, {{0, 3, 0}, {2, 0, 0}}, water);
         net.AddRun({3, 3, z}, {{0, 0, -0.6f}}, water);
-        for (const QVector3D tap : {corner + QVector3D(0, 4, 0), QVector3D(5, 3, z), QVector3D(3, 3, z - 0.6f)})
+        for (const QVector3D tap :
+             {corner + QVector3D(0, 4, 0), QVector3D(5, 3, z), QVector3D(3, 3, z - 0.6f)})
             net.fixtures.push_back({FixtureKind::Tap, tap});
     }
     net.pipes[4].selected = true;
@@ -80,8 +82,10 @@ Network SinglePipeLoop()
 {
     Network net;
     net.fixtures.push_back({FixtureKind::Boiler, {0, 0, 0}});
-    const std::array<QVector3D, 6> radiatorStarts{{{1.5f, 0, 0}, {4.5f, 0, 0}, {8, 1.5f, 0}, {6.5f, 6, 0}, {3.5f, 6, 0}, {0, 4.5f, 0}}};
-    const std::array<QVector3D, 6> directions{{{1, 0, 0}, {1, 0, 0}, {0, 1, 0}, {-1, 0, 0}, {-1, 0, 0}, {0, -1, 0}}};
+    const std::array<QVector3D, 6> radiatorStarts{
+        {{1.5f, 0, 0}, {4.5f, 0, 0}, {8, 1.5f, 0}, {6.5f, 6, 0}, {3.5f, 6, 0}, {0, 4.5f, 0}}};
+    const std::array<QVector3D, 6> directions{
+        {{1, 0, 0}, {1, 0, 0}, {0, 1, 0}, {-1, 0, 0}, {-1, 0, 0}, {0, -1, 0}}};
     const std::array<QVector3D, 4> corners{{{8, 0, 0}, {8, 6, 0}, {0, 6, 0}, {0, 0, 0}}};
     QVector3D at(0.3f, 0, 0);
     std::size_t corner = 0;
@@ -92,9 +96,11 @@ Network SinglePipeLoop()
             at = corners[corner++];
         }
         net.AddRun(at, {radiatorStarts[i] - at, {0, 0, 0.25f}}, colour);
-        net.radiators.push_back({radiatorStarts[i] + QVector3D(0, 0, 0.25f), directions[i], 1.2f, 0.6f, i == 2});
+        net.radiators.push_back(
+            {radiatorStarts[i] + QVector3D(0, 0, 0.25f), directions[i], 1.2f, 0.6f, i == 2});
         at = radiatorStarts[i] + directions[i] * 1.2f;
-        net.AddRun(at + QVector3D(0, 0, 0.25f), {{0, 0, -0.25f}}, CoolingAlongLoop(static_cast<int>(i) + 1, 6));
+        net.AddRun(at + QVector3D(0, 0, 0.25f), {{0, 0, -0.25f}},
+                   CoolingAlongLoop(static_cast<int>(i) + 1, 6));
     }
     net.AddRun(at, {corners[3] - at}, CoolingAlongLoop(6, 6));
     net.fixtures.push_back({FixtureKind::Pump, {0, 2.2f, 0}});
@@ -145,57 +151,93 @@ Network HorizontalBranches()
         for (const float x : {1.0f, 4.0f, 7.0f}) {
             net.radiators.push_back({{x, 0.9f, level + 0.3f}, {1, 0, 0}, 1.3f, 0.55f, false});
             net.AddRun({x, 0, level}, {{0, 0.9f, 0}, {0, 0, 0.3f}}, kSupplyRed);
-            net.AddRun({x + 1.3f, 0.9f, level + 0.4f}, {{0, 0, -0.35f}, {0, -0.4f, 0}}, kReturnBlue);
+            net.AddRun({x + 1.3f, 0.9f, level + 0.4f}, {{0, 0, -0.35f}, {0, -0.4f, 0}},
+                       kReturnBlue);
         }
     }
     net.pipes[18].selected = true;  // the supply branch of the middle level
     return net;
 }
 
-Rows PipeDetails(const QString &start, const QString &end, const QString &length, const QString &innerDiameter)
+Rows PipeDetails(const QString &start, const QString &end, const QString &length,
+                 const QString &innerDiameter)
 {
-    return {{QStringLiteral("Точка 1, м"), start}, {QStringLiteral("Точка 2, м"), end},
-            {QStringLiteral("Параметры")}, {QStringLiteral("Длина, м"), length},
-            {QStringLiteral("Dвн, мм"), innerDiameter}, {QStringLiteral("Сумма КМС"), QStringLiteral("1,5")},
-            {QStringLiteral("Изоляция"), QStringLiteral("нет")}, {QStringLiteral("Уклон, ‰"), QStringLiteral("2")}};
+    return {{QStringLiteral("Точка 1, м"), start},
+            {QStringLiteral("Точка 2, м"), end},
+            {QStringLiteral("Параметры")},
+            {QStringLiteral("Длина, м"), length},
+            {QStringLiteral("Dвн, мм"), innerDiameter},
+            {QStringLiteral("Сумма КМС"), QStringLiteral("1,5")},
+            {QStringLiteral("Изоляция"), QStringLiteral("нет")},
+            {QStringLiteral("Уклон, ‰"), QStringLiteral("2")}};
 }
 
 Scene SceneOf(NetworkView view)
 {
     switch (view) {
     case NetworkView::WaterSupply:
-        return {QStringLiteral("Коттедж - водопровод В1"), WaterSupply(false),
-                {QStringLiteral("Т-14"), QStringLiteral("Труба"), QStringLiteral("Водопровод В1"), QStringLiteral("ПП PN20 25x4,2"),
-                 PipeDetails(QStringLiteral("3,0; 0,0; 1,0"), QStringLiteral("6,0; 0,0; 1,0"), QStringLiteral("3,00"), QStringLiteral("16,6"))},
+        return {QStringLiteral("Коттедж - водопровод В1"),
+                WaterSupply(false),
+                {QStringLiteral("Т-14"), QStringLiteral("Труба"), QStringLiteral("Водопровод В1"),
+                 QStringLiteral("ПП PN20 25x4,2"),
+                 PipeDetails(QStringLiteral("3,0; 0,0; 1,0"), QStringLiteral("6,0; 0,0; 1,0"),
+                             QStringLiteral("3,00"), QStringLiteral("16,6"))},
                 QStringLiteral("Элементов: 42   Выбрано: 1")};
     case NetworkView::PipeResults:
-        return {QStringLiteral("Коттедж - водопровод В1"), WaterSupply(true),
-                {QStringLiteral("Т-14"), QStringLiteral("Труба"), QStringLiteral("Водопровод В1"), QStringLiteral("ПП PN20 25x4,2"),
-                 {{QStringLiteral("Результаты расчета")}, {QStringLiteral("Расход, л/с"), QStringLiteral("0,31")},
-                  {QStringLiteral("Потери, м"), QStringLiteral("0,66")}, {QStringLiteral("Скорость, м/с"), QStringLiteral("1,43")},
-                  {QStringLiteral("t начала, °C"), QStringLiteral("10,0")}, {QStringLiteral("t конца, °C"), QStringLiteral("10,0")},
-                  {QStringLiteral("P начала, м"), QStringLiteral("24,62")}, {QStringLiteral("P конца, м"), QStringLiteral("23,96")}}},
+        return {QStringLiteral("Коттедж - водопровод В1"),
+                WaterSupply(true),
+                {QStringLiteral("Т-14"),
+                 QStringLiteral("Труба"),
+                 QStringLiteral("Водопровод В1"),
+                 QStringLiteral("ПП PN20 25x4,2"),
+                 {{QStringLiteral("Результаты расчета")},
+                  {QStringLiteral("Расход, л/с"), QStringLiteral("0,31")},
+                  {QStringLiteral("Потери, м"), QStringLiteral("0,66")},
+                  {QStringLiteral("Скорость, м/с"), QStringLiteral("1,43")},
+                  {QStringLiteral("t начала, °C"), QStringLiteral("10,0")},
+                  {QStringLiteral("t конца, °C"), QStringLiteral("10,0")},
+                  {QStringLiteral("P начала, м"), QStringLiteral("24,62")},
+                  {QStringLiteral("P конца, м"), QStringLiteral("23,96")}}},
                 QStringLiteral("Расчет выполнен: 0,4 с   Ошибок нет")};
     case NetworkView::SinglePipeLoop:
-        return {QStringLiteral("Дом - отопление, однотрубная"), SinglePipeLoop(),
-                {QStringLiteral("Р-3"), QStringLiteral("Радиатор"), QStringLiteral("Отопление"), QStringLiteral("Секционный 500/80"),
-                 {{QStringLiteral("Параметры")}, {QStringLiteral("Секций, шт"), QStringLiteral("8")},
-                  {QStringLiteral("Мощность, Вт"), QStringLiteral("1 280")}, {QStringLiteral("t входа, °C"), QStringLiteral("76,4")},
-                  {QStringLiteral("t выхода, °C"), QStringLiteral("68,2")}, {QStringLiteral("Расход, кг/ч"), QStringLiteral("134")},
-                  {QStringLiteral("Потери, кПа"), QStringLiteral("0,82")}, {QStringLiteral("Вход, м"), QStringLiteral("8,0; 1,5; 0,25")}}},
+        return {QStringLiteral("Дом - отопление, однотрубная"),
+                SinglePipeLoop(),
+                {QStringLiteral("Р-3"),
+                 QStringLiteral("Радиатор"),
+                 QStringLiteral("Отопление"),
+                 QStringLiteral("Секционный 500/80"),
+                 {{QStringLiteral("Параметры")},
+                  {QStringLiteral("Секций, шт"), QStringLiteral("8")},
+                  {QStringLiteral("Мощность, Вт"), QStringLiteral("1 280")},
+                  {QStringLiteral("t входа, °C"), QStringLiteral("76,4")},
+                  {QStringLiteral("t выхода, °C"), QStringLiteral("68,2")},
+                  {QStringLiteral("Расход, кг/ч"), QStringLiteral("134")},
+                  {QStringLiteral("Потери, кПа"), QStringLiteral("0,82")},
+                  {QStringLiteral("Вход, м"), QStringLiteral("8,0; 1,5; 0,25")}}},
                 QStringLiteral("Радиаторов: 6   Тепловая нагрузка: 7,6 кВт")};
     case NetworkView::VerticalRisers:
-        return {QStringLiteral("Школа - отопление, стояки"), VerticalRisers(),
-                {QStringLiteral("Р-5"), QStringLiteral("Радиатор"), QStringLiteral("Отопление"), QStringLiteral("Панельный 22-500-1400"),
-                 {{QStringLiteral("Параметры")}, {QStringLiteral("Мощность, Вт"), QStringLiteral("2 150")},
-                  {QStringLiteral("t входа, °C"), QStringLiteral("79,1")}, {QStringLiteral("t выхода, °C"), QStringLiteral("60,3")},
-                  {QStringLiteral("Расход, кг/ч"), QStringLiteral("98")}, {QStringLiteral("Клапан"), QStringLiteral("Kv 0,6")},
-                  {QStringLiteral("Этаж"), QStringLiteral("2")}, {QStringLiteral("Стояк"), QStringLiteral("Ст-1")}}},
+        return {QStringLiteral("Школа - отопление, стояки"),
+                VerticalRisers(),
+                {QStringLiteral("Р-5"),
+                 QStringLiteral("Радиатор"),
+                 QStringLiteral("Отопление"),
+                 QStringLiteral("Панельный 22-500-1400"),
+                 {{QStringLiteral("Параметры")},
+                  {QStringLiteral("Мощность, Вт"), QStringLiteral("2 150")},
+                  {QStringLiteral("t входа, °C"), QStringLiteral("79,1")},
+                  {QStringLiteral("t выхода, °C"), QStringLiteral("60,3")},
+                  {QStringLiteral("Расход, кг/ч"), QStringLiteral("98")},
+                  {QStringLiteral("Клапан"), QStringLiteral("Kv 0,6")},
+                  {QStringLiteral("Этаж"), QStringLiteral("2")},
+                  {QStringLiteral("Стояк"), QStringLiteral("Ст-1")}}},
                 QStringLiteral("Стояков: 3   Радиаторов: 9")};
     case NetworkView::HorizontalBranches:
-        return {QStringLiteral("Офис - отопление, поэтажное"), HorizontalBranches(),
-                {QStringLiteral("Т-37"), QStringLiteral("Труба"), QStringLiteral("Отопление Т1"), QStringLiteral("Сталь 25x3,2"),
-                 PipeDetails(QStringLiteral("0,0; 0,0; 3,3"), QStringLiteral("9,0; 0,0; 3,3"), QStringLiteral("9,00"), QStringLiteral("27,1"))},
+        return {QStringLiteral("Офис - отопление, поэтажное"),
+                HorizontalBranches(),
+                {QStringLiteral("Т-37"), QStringLiteral("Труба"), QStringLiteral("Отопление Т1"),
+                 QStringLiteral("Сталь 25x3,2"),
+                 PipeDetails(QStringLiteral("0,0; 0,0; 3,3"), QStringLiteral("9,0; 0,0; 3,3"),
+                             QStringLiteral("9,00"), QStringLiteral("27,1"))},
                 QStringLiteral("Ветвей: 3   Радиаторов: 9")};
     }
     return {};
@@ -212,7 +254,8 @@ QWidget *MakeElementEditor(QWidget *parent, const ElementCard &card)
     form->setVerticalSpacing(3);
     layout->addLayout(form);
     form->addRow(QStringLiteral("Ид.:"), new QLineEdit(card.identity, group));
-    for (const auto &[label, value] : {std::pair{QStringLiteral("Тип:"), card.type}, std::pair{QStringLiteral("Класс:"), card.elementClass},
+    for (const auto &[label, value] : {std::pair{QStringLiteral("Тип:"), card.type},
+                                       std::pair{QStringLiteral("Класс:"), card.elementClass},
                                        std::pair{QStringLiteral("Модель:"), card.model}}) {
         auto *box = new QComboBox(group);
         box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
@@ -229,7 +272,8 @@ QWidget *MakeCoordinateRow(QWidget *parent)
     auto *row = new QWidget(parent);
     auto *layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 2, 0, 0);
-    for (const auto &[axis, value] : {std::pair{QStringLiteral("X:"), QStringLiteral("3,000")}, std::pair{QStringLiteral("Y:"), QStringLiteral("0,000")},
+    for (const auto &[axis, value] : {std::pair{QStringLiteral("X:"), QStringLiteral("3,000")},
+                                      std::pair{QStringLiteral("Y:"), QStringLiteral("0,000")},
                                       std::pair{QStringLiteral("Z:"), QStringLiteral("1,000")}})
         AddLabelledField(layout, axis, value, 52);
     AddLabelledField(layout, QStringLiteral("Шаг, м:"), QStringLiteral("0,1"), 34);
@@ -242,7 +286,8 @@ QWidget *MakeCoordinateRow(QWidget *parent)
 QImage DrawNetworkProgram(NetworkView view, QSize size)
 {
     const Scene scene = SceneOf(view);
-    FakeWindow window(QStringLiteral("Трубопроводные сети 3D - [%1]").arg(scene.document), kMenus, size);
+    FakeWindow window(QStringLiteral("Трубопроводные сети 3D - [%1]").arg(scene.document), kMenus,
+                      size);
     QToolBar *toolBar = window.AddToolBar();
     AddToolButtons(toolBar, {ToolIcon::New, ToolIcon::Open, ToolIcon::Save});
     toolBar->addSeparator();

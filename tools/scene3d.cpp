@@ -28,7 +28,8 @@ QVector3D CentroidOf(const std::vector<QVector3D> &corners)
 
 } // namespace
 
-std::size_t Scene3D::AddPolygon(std::vector<QVector3D> corners, const QColor &colour, Layer layer, bool twoSided)
+std::size_t Scene3D::AddPolygon(std::vector<QVector3D> corners, const QColor &colour, Layer layer,
+                                bool twoSided)
 {
     polygons_.push_back({std::move(corners), colour, layer, twoSided, -1});
     return polygons_.size() - 1;
@@ -36,12 +37,14 @@ std::size_t Scene3D::AddPolygon(std::vector<QVector3D> corners, const QColor &co
 
 void Scene3D::AddDecal(std::size_t parent, std::vector<QVector3D> corners, const QColor &colour)
 {
-    polygons_.push_back({std::move(corners), colour, polygons_[parent].layer, true, static_cast<std::ptrdiff_t>(parent)});
+    polygons_.push_back({std::move(corners), colour, polygons_[parent].layer, true,
+                         static_cast<std::ptrdiff_t>(parent)});
 }
 
 std::size_t Scene3D::AddBox(QVector3D low, QVector3D high, const QColor &colour, Layer layer)
 {
-    const float x0 = low.x(), y0 = low.y(), z0 = low.z(), x1 = high.x(), y1 = high.y(), z1 = high.z();
+    const float x0 = low.x(), y0 = low.y(), z0 = low.z(), x1 = high.x(), y1 = high.y(),
+                z1 = high.z();
     const std::size_t first = polygons_.size();
     AddPolygon({{x0, y0, z1}, {x1, y0, z1}, {x1, y1, z1}, {x0, y1, z1}}, colour, layer);
     AddPolygon({{x0, y0, z0}, {x0, y1, z0}, {x1, y1, z0}, {x1, y0, z0}}, colour, layer);
@@ -94,7 +97,8 @@ QColor Scene3D::Shaded(const Polygon &polygon) const
         normal = -normal;
     const float light = 0.62f + 0.38f * std::max(0.0f, QVector3D::dotProduct(normal, kLightFrom));
     const QColor &c = polygon.colour;
-    return QColor(std::min(255, static_cast<int>(c.red() * light + 18)), std::min(255, static_cast<int>(c.green() * light + 18)),
+    return QColor(std::min(255, static_cast<int>(c.red() * light + 18)),
+                  std::min(255, static_cast<int>(c.green() * light + 18)),
                   std::min(255, static_cast<int>(c.blue() * light + 18)), c.alpha());
 }
 
@@ -140,7 +144,8 @@ void Scene3D::Paint(QPainter &painter, QSize area, const Camera &camera)
 {
     const float azimuth = camera.azimuthDegrees * std::numbers::pi_v<float> / 180;
     const float elevation = camera.elevationDegrees * std::numbers::pi_v<float> / 180;
-    const QVector3D back(-std::sin(azimuth) * std::cos(elevation), -std::cos(azimuth) * std::cos(elevation), std::sin(elevation));
+    const QVector3D back(-std::sin(azimuth) * std::cos(elevation),
+                         -std::cos(azimuth) * std::cos(elevation), std::sin(elevation));
     eye_ = camera.target + back * camera.distance;
     forward_ = -back;
     right_ = QVector3D::crossProduct(forward_, QVector3D(0, 0, 1)).normalized();
@@ -153,7 +158,9 @@ void Scene3D::Paint(QPainter &painter, QSize area, const Camera &camera)
         if (polygons_[i].decalOf < 0)
             order.push_back(i);
     }
-    const auto depth = [&](std::size_t i) { return (CentroidOf(polygons_[i].corners) - eye_).length(); };
+    const auto depth = [&](std::size_t i) {
+        return (CentroidOf(polygons_[i].corners) - eye_).length();
+    };
     std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
         if (polygons_[a].layer != polygons_[b].layer)
             return polygons_[a].layer < polygons_[b].layer;

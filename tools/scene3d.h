@@ -33,15 +33,16 @@ public:
     // A flat polygon; with twoSided false it is hidden when seen from behind (corners must then
     // run counter-clockwise seen from the front).
     // Returns the polygon's index.
-    std::size_t AddPolygon(std::vector<QVector3D> corners, const QColor &colour, Layer layer = Layer::Solid,
-                           bool twoSided = false);
+    std::size_t AddPolygon(std::vector<QVector3D> corners, const QColor &colour,
+                           Layer layer = Layer::Solid, bool twoSided = false);
 
     // A polygon lying on polygon parent (a window on a wall): drawn right after it, in the order
     // added, and hidden with it.
     void AddDecal(std::size_t parent, std::vector<QVector3D> corners, const QColor &colour);
 
     // Returns the index of the first of its faces, in the order of BoxFace.
-    std::size_t AddBox(QVector3D low, QVector3D high, const QColor &colour, Layer layer = Layer::Solid);
+    std::size_t AddBox(QVector3D low, QVector3D high, const QColor &colour,
+                       Layer layer = Layer::Solid);
 
     // A gable roof over the rectangle low..high (x, y), ridge along x, at eaves height low.z().
     void AddGableRoof(QVector3D low, QVector3D high, float ridgeHeight, const QColor &colour);

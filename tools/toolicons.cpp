@@ -35,7 +35,8 @@ void PaintFolder(QPainter &p)
     p.setBrush(QColor(250, 210, 90));
     p.drawRect(QRectF(1.5, 4.5, 12, 9));
     p.setBrush(QColor(255, 232, 140));
-    p.drawPolygon(QPolygonF({QPointF(3.5, 7.5), QPointF(15.5, 7.5), QPointF(13.5, 13.5), QPointF(1.5, 13.5)}));
+    p.drawPolygon(QPolygonF(
+        {QPointF(3.5, 7.5), QPointF(15.5, 7.5), QPointF(13.5, 13.5), QPointF(1.5, 13.5)}));
     p.drawRect(QRectF(1.5, 2.5, 5, 2));
 }
 
@@ -82,7 +83,8 @@ void PaintCalculator(QPainter &p)
     p.drawRect(QRectF(4.5, 2.5, 7, 3));
     for (int row = 0; row < 3; ++row) {
         for (int column = 0; column < 3; ++column)
-            p.fillRect(QRectF(4.5 + column * 2.5, 7 + row * 2.6, 1.8, 1.8), row == 2 && column == 2 ? QColor(230, 90, 40) : Qt::white);
+            p.fillRect(QRectF(4.5 + column * 2.5, 7 + row * 2.6, 1.8, 1.8),
+                       row == 2 && column == 2 ? QColor(230, 90, 40) : Qt::white);
     }
 }
 

@@ -227,10 +227,12 @@ void PaintDialFace(QPainter &painter, QPointF centre, qreal radius, qreal readin
     }
     painter.setPen(QColor(30, 30, 34));
     painter.setFont(PixelFont(QStringLiteral("DejaVu Sans"), 5));
-    painter.drawText(QRectF(centre.x() - radius, centre.y() + radius * 0.25, 2 * radius, radius * 0.4),
-                     Qt::AlignCenter, QStringLiteral("°C"));
+    painter.drawText(
+        QRectF(centre.x() - radius, centre.y() + radius * 0.25, 2 * radius, radius * 0.4),
+        Qt::AlignCenter, QStringLiteral("°C"));
     const qreal needleAngle = (225.0 - reading / 120.0 * 270.0) * std::numbers::pi / 180.0;
-    const QPointF tip = centre + QPointF(std::cos(needleAngle), -std::sin(needleAngle)) * radius * 0.82;
+    const QPointF tip =
+        centre + QPointF(std::cos(needleAngle), -std::sin(needleAngle)) * radius * 0.82;
     painter.setPen(QPen(QColor(205, 30, 28), 1.3, Qt::SolidLine, Qt::RoundCap));
     painter.drawLine(centre, tip);
     painter.setPen(Qt::NoPen);
@@ -241,7 +243,9 @@ void PaintDialFace(QPainter &painter, QPointF centre, qreal radius, qreal readin
 void PaintThermometer(QPainter &painter, QPointF centre, qreal radius, qreal reading)
 {
     FillCylinder(painter, QRectF(centre.x(), centre.y() - 4, 24, 8), kChrome, Qt::Horizontal);
-    FillFloorShadow(painter, QRectF(centre.x() - radius, centre.y() - radius + 3, 2 * radius + 6, 2 * radius + 4), 0.5);
+    FillFloorShadow(
+        painter,
+        QRectF(centre.x() - radius, centre.y() - radius + 3, 2 * radius + 6, 2 * radius + 4), 0.5);
     QConicalGradient bezel(centre, 135);
     bezel.setColorAt(0.0, kChrome.highlight);
     bezel.setColorAt(0.25, kChrome.shade);
@@ -258,8 +262,9 @@ void PaintThermometer(QPainter &painter, QPointF centre, qreal radius, qreal rea
     glare.setColorAt(1.0, QColor(255, 255, 255, 0));
     painter.setPen(Qt::NoPen);
     painter.setBrush(glare);
-    painter.drawChord(QRectF(centre.x() - radius + 3, centre.y() - radius + 3, 2 * radius - 6, 2 * radius - 6),
-                      40 * 16, 150 * 16);
+    painter.drawChord(
+        QRectF(centre.x() - radius + 3, centre.y() - radius + 3, 2 * radius - 6, 2 * radius - 6),
+        40 * 16, 150 * 16);
 }
 
 void PaintTails(QPainter &painter)

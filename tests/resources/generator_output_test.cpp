@@ -39,8 +39,8 @@ int LargestChannelDifference(const QImage &a, const QImage &b)
     for (int y = 0; y < a.height(); ++y) {
         for (int x = 0; x < a.width(); ++x) {
             const QColor p = a.pixelColor(x, y), q = b.pixelColor(x, y);
-            largest = std::max({largest, std::abs(p.red() - q.red()), std::abs(p.green() - q.green()),
-                                std::abs(p.blue() - q.blue())});
+            largest = std::max({largest, std::abs(p.red() - q.red()),
+                                std::abs(p.green() - q.green()), std::abs(p.blue() - q.blue())});
         }
     }
     return largest;
@@ -85,15 +85,17 @@ TEST_F(JpegWriter, KeepsAThinRedLineRed)
     for (int y = 0; y < sheet.height(); ++y)
         sheet.setPixelColor(31, y, QColor(230, 0, 0));
     tools::WriteProgressiveJpeg(sheet, PathOf(QStringLiteral("line.jpg")), 90);
-    const QColor line = resources::DecodeJpeg(ReadAll(PathOf(QStringLiteral("line.jpg")))).pixelColor(31, 16);
+    const QColor line =
+        resources::DecodeJpeg(ReadAll(PathOf(QStringLiteral("line.jpg")))).pixelColor(31, 16);
     EXPECT_GT(line.red(), 180);
     EXPECT_LT(line.green(), 70);
 }
 
 TEST_F(JpegWriter, ReportsAFileItCannotCreate)
 {
-    EXPECT_THROW(tools::WriteProgressiveJpeg(TestCard(), PathOf(QStringLiteral("missing/card.jpg")), 90),
-                 std::runtime_error);
+    EXPECT_THROW(
+        tools::WriteProgressiveJpeg(TestCard(), PathOf(QStringLiteral("missing/card.jpg")), 90),
+        std::runtime_error);
     EXPECT_FALSE(QFile::exists(PathOf(QStringLiteral("missing/card.jpg"))));
 }
 
@@ -132,7 +134,8 @@ TEST(GlyphDrawing, IsOpaqueRgbWithAnExactKeyAndNoBlendedMagenta)
             const QColor pixel = glyph.pixelColor(x, y);
             const bool key = pixel == QColor(255, 0, 255);
             keyed += key;
-            EXPECT_TRUE(key || pixel.red() < 200 || pixel.green() > 150 || pixel.blue() < 200) << x << "," << y;
+            EXPECT_TRUE(key || pixel.red() < 200 || pixel.green() > 150 || pixel.blue() < 200)
+                << x << "," << y;
         }
     }
     // The disc covers most of the glyph but leaves the corners to the key colour.
@@ -143,7 +146,8 @@ TEST(GlyphDrawing, IsOpaqueRgbWithAnExactKeyAndNoBlendedMagenta)
 TEST(IconDrawing, SameChipAtBothSizes)
 {
     const QImage small = tools::DrawIcon(32);
-    const QImage large = tools::DrawIcon(128).scaled(32, 32, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QImage large =
+        tools::DrawIcon(128).scaled(32, 32, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     ASSERT_EQ(small.size(), QSize(32, 32));
     int differing = 0;
     for (int y = 0; y < 32; ++y) {
