@@ -42,7 +42,8 @@ struct Network {
     std::vector<NetworkRadiator> radiators;
 
     // A run of pipes from start through each offset in turn; returns where it ends.
-    QVector3D addRun(QVector3D start, std::initializer_list<QVector3D> offsets, const QColor &colour);
+    QVector3D AddRun(QVector3D start, std::initializer_list<QVector3D> offsets,
+                     const QColor &colour);
 };
 
 // Draws the network fitted into the area, on a drawing sheet with a dot grid and an axis

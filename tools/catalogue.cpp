@@ -1,12 +1,32 @@
 #include "tools/catalogue.h"
 
 #include "tools/circuitprogram.h"
+#include "tools/glyphs.h"
 #include "tools/houseprogram.h"
+#include "tools/jpegwriter.h"
 #include "tools/networkprogram.h"
 #include "tools/teaching.h"
 #include "tools/unitphoto.h"
 
+#include <stdexcept>
+
 namespace tools {
+namespace {
+
+constexpr int kJpegQuality = 90;
+
+QString FileNameOf(std::string_view name)
+{
+    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+void Require(bool ok, const QString &what)
+{
+    if (!ok)
+        throw std::runtime_error(what.toStdString());
+}
+
+} // namespace
 
 QImage DrawPicture(resources::Picture picture, QSize size)
 {
@@ -48,6 +68,29 @@ QImage DrawPicture(resources::Picture picture, QSize size)
         return DrawCourseBox(Course::HeatCalculations, size);
     }
     return {};
+}
+
+QList<GeneratedFile> GeneratedFiles()
+{
+    QList<GeneratedFile> files;
+    for (const resources::PictureFile &entry : resources::kPictureFiles) {
+        files.push_back({FileNameOf(entry.fileName), [entry](const QString &path) {
+            const QSize size(entry.width, entry.height);
+            const QImage image = DrawPicture(entry.picture, size);
+            Require(image.size() == size, path + QStringLiteral(": drawn at the wrong size"));
+            WriteProgressiveJpeg(image, path, kJpegQuality);
+        }});
+    }
+    files.push_back({FileNameOf(resources::kButtonGlyphFile), [](const QString &path) {
+        Require(DrawButtonGlyph(resources::kButtonGlyphSize).save(path, "BMP"), path);
+    }});
+    files.push_back({FileNameOf(resources::kIconFile), [](const QString &path) {
+        Require(DrawIcon(resources::kIconSize.width()).save(path, "PNG"), path);
+    }});
+    files.push_back({FileNameOf(resources::kLargeIconFile), [](const QString &path) {
+        Require(DrawIcon(resources::kLargeIconSize.width()).save(path, "PNG"), path);
+    }});
+    return files;
 }
 
 } // namespace tools

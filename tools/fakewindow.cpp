@@ -31,7 +31,8 @@ void SetUpScreenshotLook()
     palette.setColor(QPalette::HighlightedText, Qt::white);
     for (int role = 0; role < QPalette::NColorRoles; ++role) {
         const auto colourRole = static_cast<QPalette::ColorRole>(role);
-        palette.setColor(QPalette::Inactive, colourRole, palette.color(QPalette::Active, colourRole));
+        palette.setColor(QPalette::Inactive, colourRole,
+                         palette.color(QPalette::Active, colourRole));
     }
     QApplication::setPalette(palette);
 }
@@ -68,7 +69,7 @@ private:
     std::function<void(QPainter &, QSize)> paint_;
 };
 
-void paintCaptionButton(QPainter &painter, const QRectF &box, bool close, int glyph)
+void PaintCaptionButton(QPainter &painter, const QRectF &box, bool close, int glyph)
 {
     QLinearGradient face(box.topLeft(), box.bottomRight());
     face.setColorAt(0.0, close ? QColor(236, 150, 120) : QColor(120, 170, 255));
@@ -81,7 +82,8 @@ void paintCaptionButton(QPainter &painter, const QRectF &box, bool close, int gl
     painter.setBrush(Qt::NoBrush);
     const QRectF inner = box.adjusted(6, 6, -6, -6);
     if (glyph == 0) {
-        painter.drawLine(QPointF(inner.left(), inner.bottom()), inner.bottomRight() - QPointF(2, 0));
+        painter.drawLine(QPointF(inner.left(), inner.bottom()),
+                         inner.bottomRight() - QPointF(2, 0));
     } else if (glyph == 1) {
         painter.setPen(QPen(Qt::white, 1));
         painter.drawRect(inner);
@@ -122,7 +124,8 @@ protected:
         painter.setPen(Qt::white);
         painter.drawText(text, Qt::AlignVCenter | Qt::AlignLeft, caption_);
         for (int glyph = 0; glyph < 3; ++glyph)
-            paintCaptionButton(painter, QRectF(width() - 71 + glyph * 22, 3, 21, 21), glyph == 2, glyph);
+            PaintCaptionButton(painter, QRectF(width() - 71 + glyph * 22, 3, 21, 21), glyph == 2,
+                               glyph);
     }
 
 private:
@@ -176,7 +179,7 @@ FakeWindow::FakeWindow(const QString &caption, const QStringList &menus, QSize s
     clientLayout->addWidget(statusBar_);
 }
 
-QToolBar *FakeWindow::addToolBar()
+QToolBar *FakeWindow::AddToolBar()
 {
     auto *clientLayout = static_cast<QVBoxLayout *>(content_->parentWidget()->layout());
     auto *toolBar = new QToolBar(content_->parentWidget());
@@ -200,7 +203,8 @@ QWidget *MakePaintedArea(QWidget *parent, std::function<void(QPainter &, QSize)>
 QTableWidget *MakeTable(QWidget *parent, const QStringList &header, const QList<QStringList> &rows,
                         const QList<int> &columnWidths)
 {
-    auto *table = new QTableWidget(static_cast<int>(rows.size()), static_cast<int>(header.size()), parent);
+    auto *table =
+        new QTableWidget(static_cast<int>(rows.size()), static_cast<int>(header.size()), parent);
     table->setHorizontalHeaderLabels(header);
     table->verticalHeader()->hide();
     table->verticalHeader()->setDefaultSectionSize(18);
@@ -209,7 +213,8 @@ QTableWidget *MakeTable(QWidget *parent, const QStringList &header, const QList<
     for (int row = 0; row < rows.size(); ++row) {
         for (int column = 0; column < rows[row].size(); ++column) {
             auto *item = new QTableWidgetItem(rows[row][column]);
-            item->setTextAlignment(column == 0 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignRight | Qt::AlignVCenter);
+            item->setTextAlignment(column == 0 ? Qt::AlignLeft | Qt::AlignVCenter
+                                               : Qt::AlignRight | Qt::AlignVCenter);
             table->setItem(row, column, item);
         }
     }
@@ -249,7 +254,8 @@ QTableWidget *MakePropertyGrid(QWidget *parent, const QList<QStringList> &rows, 
     return grid;
 }
 
-QLineEdit *AddLabelledField(QBoxLayout *layout, const QString &label, const QString &value, int fieldWidth)
+QLineEdit *AddLabelledField(QBoxLayout *layout, const QString &label, const QString &value,
+                            int fieldWidth)
 {
     auto *row = new QHBoxLayout;
     row->setSpacing(4);

@@ -29,9 +29,9 @@ class FakeWindow : public QWidget {
 public:
     FakeWindow(const QString &caption, const QStringList &menus, QSize size);
 
-    QToolBar *addToolBar();
-    QWidget *content() const { return content_; }
-    QStatusBar *statusBar() const { return statusBar_; }
+    QToolBar *AddToolBar();
+    QWidget *Content() const { return content_; }
+    QStatusBar *StatusBar() const { return statusBar_; }
 
     // Lays the window out off screen and returns what it shows.
     QImage Grab();
@@ -42,7 +42,23 @@ private:
 };
 
 // Kinds of small pictures on tool-bar buttons.
-enum class ToolIcon { New, Open, Save, Print, Undo, Calculate, Chart, Report, Zoom, Rotate, Pipe, Radiator, Wall, Window, Door };
+enum class ToolIcon {
+    New,
+    Open,
+    Save,
+    Print,
+    Undo,
+    Calculate,
+    Chart,
+    Report,
+    Zoom,
+    Rotate,
+    Pipe,
+    Radiator,
+    Wall,
+    Window,
+    Door
+};
 
 QIcon MakeToolIcon(ToolIcon kind);
 

@@ -10,7 +10,7 @@ namespace {
 const QColor kKeyMagenta(255, 0, 255);
 const QColor kButtonFace(240, 240, 240);
 
-void paintDiscWithArrow(QPainter &painter, QSize size)
+void PaintDiscWithArrow(QPainter &painter, QSize size)
 {
     const QPointF centre((size.width() - 1) / 2.0 + 0.5, size.height() / 2.0);
     const qreal radius = size.height() / 2.0 - 0.25;
@@ -39,7 +39,7 @@ void paintDiscWithArrow(QPainter &painter, QSize size)
 
 // Keyed glyphs have no partial transparency: edge pixels that are mostly disc become opaque,
 // blended with the usual button face, and the rest becomes the key colour.
-QImage onKeyColour(const QImage &drawn)
+QImage OnKeyColour(const QImage &drawn)
 {
     QImage keyed(drawn.size(), QImage::Format_RGB888);
     for (int y = 0; y < drawn.height(); ++y) {
@@ -58,7 +58,7 @@ QImage onKeyColour(const QImage &drawn)
     return keyed;
 }
 
-void paintPins(QPainter &painter, qreal bodyHalfWidth, qreal bodyHalfLength, int pinsPerSide)
+void PaintPins(QPainter &painter, qreal bodyHalfWidth, qreal bodyHalfLength, int pinsPerSide)
 {
     const qreal pitch = 2 * bodyHalfLength / pinsPerSide;
     const qreal pinWidth = pitch * 0.52;
@@ -78,7 +78,7 @@ void paintPins(QPainter &painter, qreal bodyHalfWidth, qreal bodyHalfLength, int
     }
 }
 
-void paintChipBody(QPainter &painter, qreal halfWidth, qreal halfLength)
+void PaintChipBody(QPainter &painter, qreal halfWidth, qreal halfLength)
 {
     const QRectF body(-halfWidth, -halfLength, 2 * halfWidth, 2 * halfLength);
     QLinearGradient black(body.topLeft(), body.bottomRight());
@@ -92,7 +92,8 @@ void paintChipBody(QPainter &painter, qreal halfWidth, qreal halfLength)
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(70, 72, 78));
     painter.drawEllipse(QPointF(0, -halfLength), halfWidth * 0.32, halfWidth * 0.32);
-    painter.drawEllipse(QPointF(-halfWidth * 0.5, -halfLength * 0.72), halfWidth * 0.16, halfWidth * 0.16);
+    painter.drawEllipse(QPointF(-halfWidth * 0.5, -halfLength * 0.72), halfWidth * 0.16,
+                        halfWidth * 0.16);
 }
 
 } // namespace
@@ -104,9 +105,9 @@ QImage DrawButtonGlyph(QSize size)
     {
         QPainter painter(&drawn);
         painter.setRenderHint(QPainter::Antialiasing);
-        paintDiscWithArrow(painter, size);
+        PaintDiscWithArrow(painter, size);
     }
-    return onKeyColour(drawn);
+    return OnKeyColour(drawn);
 }
 
 QImage DrawIcon(int side)
@@ -120,8 +121,8 @@ QImage DrawIcon(int side)
     painter.scale(side / 32.0, side / 32.0);
     const qreal halfWidth = 5.6;
     const qreal halfLength = 10.0;
-    paintPins(painter, halfWidth, halfLength, 4);
-    paintChipBody(painter, halfWidth, halfLength);
+    PaintPins(painter, halfWidth, halfLength, 4);
+    PaintChipBody(painter, halfWidth, halfLength);
     return icon;
 }
 

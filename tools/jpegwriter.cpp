@@ -23,7 +23,7 @@ extern "C" void jumpOnError(j_common_ptr info)
     std::longjmp(errors->escape, 1);
 }
 
-void configure(jpeg_compress_struct &info, const QImage &rgb, int quality)
+void Configure(jpeg_compress_struct &info, const QImage &rgb, int quality)
 {
     info.image_width = static_cast<JDIMENSION>(rgb.width());
     info.image_height = static_cast<JDIMENSION>(rgb.height());
@@ -40,7 +40,7 @@ void configure(jpeg_compress_struct &info, const QImage &rgb, int quality)
 }
 
 // Plain C data only between setjmp and the libjpeg calls that may jump back.
-bool compress(const QImage &rgb, std::FILE *file, int quality, JumpingErrors &errors)
+bool Compress(const QImage &rgb, std::FILE *file, int quality, JumpingErrors &errors)
 {
     jpeg_compress_struct info{};
     info.err = jpeg_std_error(&errors.base);
@@ -51,7 +51,7 @@ bool compress(const QImage &rgb, std::FILE *file, int quality, JumpingErrors &er
     }
     jpeg_create_compress(&info);
     jpeg_stdio_dest(&info, file);
-    configure(info, rgb, quality);
+    Configure(info, rgb, quality);
     jpeg_start_compress(&info, TRUE);
     while (info.next_scanline < info.image_height) {
         // libjpeg only reads the rows it is given.
@@ -72,12 +72,13 @@ void WriteProgressiveJpeg(const QImage &image, const QString &path, int quality)
     if (file == nullptr)
         throw std::runtime_error("cannot create " + path.toStdString());
     JumpingErrors errors{};
-    const bool written = compress(rgb, file, quality, errors);
+    const bool written = Compress(rgb, file, quality, errors);
     const bool closed = std::fclose(file) == 0;
     if (!written || !closed) {
         std::remove(path.toLocal8Bit().constData());
-        throw std::runtime_error(path.toStdString() + ": " +
-                                 (written ? std::string("write failed") : std::string(errors.message)));
+        throw std::runtime_error(
+            path.toStdString() + ": "
+            + (written ? std::string("write failed") : std::string(errors.message)));
     }
 }
 

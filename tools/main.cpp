@@ -2,11 +2,8 @@
 // Draws the built-in pictures, the button glyph and the icon into <folder> (resources/pictures).
 // With file names, only those files are remade.
 
-#include "resources/pictures.h"
 #include "tools/catalogue.h"
 #include "tools/fakewindow.h"
-#include "tools/glyphs.h"
-#include "tools/jpegwriter.h"
 
 #include <QApplication>
 #include <QDir>
@@ -14,52 +11,6 @@
 #include <QTextStream>
 
 #include <exception>
-#include <functional>
-
-namespace {
-
-constexpr int kJpegQuality = 90;
-
-QString fileNameOf(std::string_view name)
-{
-    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
-}
-
-struct Output {
-    QString fileName;
-    std::function<void(const QString &path)> write;
-};
-
-void require(bool ok, const QString &what)
-{
-    if (!ok)
-        throw std::runtime_error(what.toStdString());
-}
-
-QList<Output> allOutputs()
-{
-    QList<Output> outputs;
-    for (const resources::PictureFile &entry : resources::kPictureFiles) {
-        outputs.push_back({fileNameOf(entry.fileName), [entry](const QString &path) {
-            const QSize size(entry.width, entry.height);
-            const QImage image = tools::DrawPicture(entry.picture, size);
-            require(image.size() == size, path + QStringLiteral(": drawn at the wrong size"));
-            tools::WriteProgressiveJpeg(image, path, kJpegQuality);
-        }});
-    }
-    outputs.push_back({fileNameOf(resources::kButtonGlyphFile), [](const QString &path) {
-        require(tools::DrawButtonGlyph(resources::kButtonGlyphSize).save(path, "BMP"), path);
-    }});
-    outputs.push_back({fileNameOf(resources::kIconFile), [](const QString &path) {
-        require(tools::DrawIcon(resources::kIconSize.width()).save(path, "PNG"), path);
-    }});
-    outputs.push_back({fileNameOf(resources::kLargeIconFile), [](const QString &path) {
-        require(tools::DrawIcon(resources::kLargeIconSize.width()).save(path, "PNG"), path);
-    }});
-    return outputs;
-}
-
-} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -75,11 +26,11 @@ int main(int argc, char *argv[])
     const QDir folder(arguments.takeFirst());
     tools::SetUpScreenshotLook();
     try {
-        for (const Output &output : allOutputs()) {
-            if (!arguments.isEmpty() && !arguments.contains(output.fileName))
+        for (const tools::GeneratedFile &file : tools::GeneratedFiles()) {
+            if (!arguments.isEmpty() && !arguments.contains(file.fileName))
                 continue;
-            output.write(folder.filePath(output.fileName));
-            QTextStream(stdout) << output.fileName << '\n';
+            file.write(folder.filePath(file.fileName));
+            QTextStream(stdout) << file.fileName << '\n';
         }
     } catch (const std::exception &error) {
         err << "make_pictures: " << error.what() << '\n';

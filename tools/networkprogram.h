@@ -7,7 +7,13 @@ namespace tools {
 
 // The views of the gallery "Программа 2": a program that draws pipe networks of water supply
 // and heating in axonometry and computes them.
-enum class NetworkView { WaterSupply, PipeResults, SinglePipeLoop, VerticalRisers, HorizontalBranches };
+enum class NetworkView {
+    WaterSupply,
+    PipeResults,
+    SinglePipeLoop,
+    VerticalRisers,
+    HorizontalBranches
+};
 
 QImage DrawNetworkProgram(NetworkView view, QSize size);
 

@@ -8,12 +8,17 @@
 
 namespace tools {
 
-const Material kChrome{{62, 66, 72}, {118, 124, 132}, {176, 181, 187}, {218, 222, 226}, {252, 253, 255}};
-const Material kBrass{{96, 64, 18}, {150, 108, 40}, {196, 156, 72}, {226, 196, 118}, {255, 240, 190}};
-const Material kPumpGreen{{8, 62, 30}, {22, 110, 52}, {38, 150, 72}, {92, 192, 112}, {196, 240, 200}};
-const Material kWhitePlastic{{150, 152, 156}, {200, 202, 206}, {232, 233, 236}, {246, 247, 249}, {255, 255, 255}};
+const Material kChrome{
+    {62, 66, 72}, {118, 124, 132}, {176, 181, 187}, {218, 222, 226}, {252, 253, 255}};
+const Material kBrass{
+    {96, 64, 18}, {150, 108, 40}, {196, 156, 72}, {226, 196, 118}, {255, 240, 190}};
+const Material kPumpGreen{
+    {8, 62, 30}, {22, 110, 52}, {38, 150, 72}, {92, 192, 112}, {196, 240, 200}};
+const Material kWhitePlastic{
+    {150, 152, 156}, {200, 202, 206}, {232, 233, 236}, {246, 247, 249}, {255, 255, 255}};
 const Material kBlackPlastic{{8, 8, 10}, {26, 27, 30}, {44, 46, 50}, {78, 80, 86}, {150, 152, 160}};
-const Material kRedPlastic{{110, 10, 10}, {160, 24, 22}, {200, 40, 36}, {228, 92, 84}, {255, 190, 184}};
+const Material kRedPlastic{
+    {110, 10, 10}, {160, 24, 22}, {200, 40, 36}, {228, 92, 84}, {255, 190, 184}};
 
 QLinearGradient RoundGradient(QPointF fromEdge, QPointF toEdge, const Material &material)
 {
@@ -61,12 +66,15 @@ void FillNut(QPainter &painter, const QRectF &rect, const Material &material, Qt
     if (alongX) {
         outline << rect.topLeft() + QPointF(0, chamfer) << rect.topLeft() + QPointF(chamfer, 0)
                 << rect.topRight() - QPointF(chamfer, 0) << rect.topRight() + QPointF(0, chamfer)
-                << rect.bottomRight() - QPointF(0, chamfer) << rect.bottomRight() - QPointF(chamfer, 0)
-                << rect.bottomLeft() + QPointF(chamfer, 0) << rect.bottomLeft() - QPointF(0, chamfer);
+                << rect.bottomRight() - QPointF(0, chamfer)
+                << rect.bottomRight() - QPointF(chamfer, 0)
+                << rect.bottomLeft() + QPointF(chamfer, 0)
+                << rect.bottomLeft() - QPointF(0, chamfer);
     } else {
         outline << rect.topLeft() + QPointF(chamfer, 0) << rect.topRight() - QPointF(chamfer, 0)
                 << rect.topRight() + QPointF(0, chamfer) << rect.bottomRight() - QPointF(0, chamfer)
-                << rect.bottomRight() - QPointF(chamfer, 0) << rect.bottomLeft() + QPointF(chamfer, 0)
+                << rect.bottomRight() - QPointF(chamfer, 0)
+                << rect.bottomLeft() + QPointF(chamfer, 0)
                 << rect.bottomLeft() - QPointF(0, chamfer) << rect.topLeft() + QPointF(0, chamfer);
     }
     painter.drawPolygon(outline);
@@ -106,14 +114,16 @@ void FillFloorShadow(QPainter &painter, const QRectF &ellipse, qreal strength)
 namespace {
 
 // One box pass along the rows of a premultiplied ARGB image (running sum per channel).
-void boxPassAlongRows(QImage &image, int radius)
+void BoxPassAlongRows(QImage &image, int radius)
 {
     const int width = image.width();
     std::vector<QRgb> source(static_cast<std::size_t>(width));
     for (int y = 0; y < image.height(); ++y) {
         auto *row = reinterpret_cast<QRgb *>(image.scanLine(y));
         std::copy(row, row + width, source.begin());
-        const auto at = [&](int x) { return source[static_cast<std::size_t>(std::clamp(x, 0, width - 1))]; };
+        const auto at = [&](int x) {
+            return source[static_cast<std::size_t>(std::clamp(x, 0, width - 1))];
+        };
         int sum[4] = {0, 0, 0, 0};
         for (int x = -radius; x <= radius; ++x) {
             const QRgb p = at(x);
@@ -129,7 +139,7 @@ void boxPassAlongRows(QImage &image, int radius)
     }
 }
 
-QImage transposed(const QImage &image)
+QImage Transposed(const QImage &image)
 {
     return image.transformed(QTransform(0, 1, 1, 0, 0, 0));
 }
@@ -140,18 +150,19 @@ QImage Blurred(const QImage &image, int radius)
 {
     QImage result = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     for (int pass = 0; pass < 3; ++pass)
-        boxPassAlongRows(result, radius);
-    result = transposed(result);
+        BoxPassAlongRows(result, radius);
+    result = Transposed(result);
     for (int pass = 0; pass < 3; ++pass)
-        boxPassAlongRows(result, radius);
-    return transposed(result);
+        BoxPassAlongRows(result, radius);
+    return Transposed(result);
 }
 
 void DrawBlurredShadow(QPainter &painter, const QPainterPath &shape, QPointF offset, int blur,
                        qreal strength)
 {
     const int margin = 3 * blur + 2;
-    const QRect area = shape.boundingRect().toAlignedRect().adjusted(-margin, -margin, margin, margin);
+    const QRect area =
+        shape.boundingRect().toAlignedRect().adjusted(-margin, -margin, margin, margin);
     QImage mask(area.size(), QImage::Format_ARGB32_Premultiplied);
     mask.fill(Qt::transparent);
     {
@@ -172,7 +183,8 @@ QFont PixelFont(const QString &family, int pixelSize, bool bold)
     return font;
 }
 
-QFont FittedFont(const QString &family, const QString &text, qreal width, int maxPixelSize, bool bold)
+QFont FittedFont(const QString &family, const QString &text, qreal width, int maxPixelSize,
+                 bool bold)
 {
     for (int size = maxPixelSize; size > 6; --size) {
         const QFont font = PixelFont(family, size, bold);

@@ -33,22 +33,23 @@ public:
     // A flat polygon; with twoSided false it is hidden when seen from behind (corners must then
     // run counter-clockwise seen from the front).
     // Returns the polygon's index.
-    std::size_t addPolygon(std::vector<QVector3D> corners, const QColor &colour, Layer layer = Layer::Solid,
-                           bool twoSided = false);
+    std::size_t AddPolygon(std::vector<QVector3D> corners, const QColor &colour,
+                           Layer layer = Layer::Solid, bool twoSided = false);
 
     // A polygon lying on polygon parent (a window on a wall): drawn right after it, in the order
     // added, and hidden with it.
-    void addDecal(std::size_t parent, std::vector<QVector3D> corners, const QColor &colour);
+    void AddDecal(std::size_t parent, std::vector<QVector3D> corners, const QColor &colour);
 
     // Returns the index of the first of its faces, in the order of BoxFace.
-    std::size_t addBox(QVector3D low, QVector3D high, const QColor &colour, Layer layer = Layer::Solid);
+    std::size_t AddBox(QVector3D low, QVector3D high, const QColor &colour,
+                       Layer layer = Layer::Solid);
 
     // A gable roof over the rectangle low..high (x, y), ridge along x, at eaves height low.z().
-    void addGableRoof(QVector3D low, QVector3D high, float ridgeHeight, const QColor &colour);
+    void AddGableRoof(QVector3D low, QVector3D high, float ridgeHeight, const QColor &colour);
 
     // With a ground colour, the background shows open ground up to the horizon under the
     // sky; without, only sky.
-    void setGround(const QColor &colour) { ground_ = colour; }
+    void SetGround(const QColor &colour) { ground_ = colour; }
 
     // Draws the background and the model as seen by camera, fitted into the area; polygons of
     // the ground layer may reach beyond it.
@@ -66,12 +67,12 @@ private:
         std::ptrdiff_t decalOf;  // index of the polygon it lies on, or -1
     };
 
-    QVector3D toView(const QVector3D &point) const;
-    QPointF perspective(const QVector3D &view) const;
-    bool facesViewer(const Polygon &polygon) const;
-    QColor shaded(const Polygon &polygon) const;
-    void fit(QSize area, float fill);
-    void paintBackground(QPainter &painter, QSize area) const;
+    QVector3D ToView(const QVector3D &point) const;
+    QPointF Perspective(const QVector3D &view) const;
+    bool FacesViewer(const Polygon &polygon) const;
+    QColor Shaded(const Polygon &polygon) const;
+    void Fit(QSize area, float fill);
+    void PaintBackground(QPainter &painter, QSize area) const;
 
     std::vector<Polygon> polygons_;
     std::optional<QColor> ground_;

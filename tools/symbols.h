@@ -19,7 +19,8 @@ void DrawPipe(QPainter &painter, QPointF from, QPointF to, const QColor &colour,
 void DrawPumpSymbol(QPainter &painter, QPointF centre, qreal radius, qreal flowDegrees);
 
 // Small boxed number beside a pipe or node.
-void DrawNumberTag(QPainter &painter, QPointF centre, const QString &text, const QColor &frame = Qt::black);
+void DrawNumberTag(QPainter &painter, QPointF centre, const QString &text,
+                   const QColor &frame = Qt::black);
 
 void DrawNode(QPainter &painter, QPointF centre, const QColor &colour = Qt::black);
 

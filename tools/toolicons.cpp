@@ -9,7 +9,7 @@
 namespace tools {
 namespace {
 
-void paintPage(QPainter &p, bool withLines)
+void PaintPage(QPainter &p, bool withLines)
 {
     QPainterPath page(QPointF(3.5, 1.5));
     page.lineTo(10.5, 1.5);
@@ -29,17 +29,18 @@ void paintPage(QPainter &p, bool withLines)
     }
 }
 
-void paintFolder(QPainter &p)
+void PaintFolder(QPainter &p)
 {
     p.setPen(QColor(160, 110, 0));
     p.setBrush(QColor(250, 210, 90));
     p.drawRect(QRectF(1.5, 4.5, 12, 9));
     p.setBrush(QColor(255, 232, 140));
-    p.drawPolygon(QPolygonF({QPointF(3.5, 7.5), QPointF(15.5, 7.5), QPointF(13.5, 13.5), QPointF(1.5, 13.5)}));
+    p.drawPolygon(QPolygonF(
+        {QPointF(3.5, 7.5), QPointF(15.5, 7.5), QPointF(13.5, 13.5), QPointF(1.5, 13.5)}));
     p.drawRect(QRectF(1.5, 2.5, 5, 2));
 }
 
-void paintDisk(QPainter &p)
+void PaintDisk(QPainter &p)
 {
     p.setPen(QColor(20, 40, 100));
     p.setBrush(QColor(50, 90, 190));
@@ -50,7 +51,7 @@ void paintDisk(QPainter &p)
     p.drawRect(QRectF(4.5, 9.5, 7, 5));
 }
 
-void paintPrinter(QPainter &p)
+void PaintPrinter(QPainter &p)
 {
     p.setPen(QColor(70, 70, 70));
     p.setBrush(Qt::white);
@@ -62,7 +63,7 @@ void paintPrinter(QPainter &p)
     p.fillRect(QRectF(11, 8, 2, 1.5), QColor(40, 180, 40));
 }
 
-void paintUndo(QPainter &p)
+void PaintUndo(QPainter &p)
 {
     QPainterPath arc(QPointF(4, 6));
     arc.cubicTo(9, 2, 15, 5, 13, 11);
@@ -73,7 +74,7 @@ void paintUndo(QPainter &p)
     p.drawPolygon(QPolygonF({QPointF(1, 4), QPointF(7, 2), QPointF(6, 9)}));
 }
 
-void paintCalculator(QPainter &p)
+void PaintCalculator(QPainter &p)
 {
     p.setPen(QColor(50, 50, 60));
     p.setBrush(QColor(120, 130, 150));
@@ -82,11 +83,12 @@ void paintCalculator(QPainter &p)
     p.drawRect(QRectF(4.5, 2.5, 7, 3));
     for (int row = 0; row < 3; ++row) {
         for (int column = 0; column < 3; ++column)
-            p.fillRect(QRectF(4.5 + column * 2.5, 7 + row * 2.6, 1.8, 1.8), row == 2 && column == 2 ? QColor(230, 90, 40) : Qt::white);
+            p.fillRect(QRectF(4.5 + column * 2.5, 7 + row * 2.6, 1.8, 1.8),
+                       row == 2 && column == 2 ? QColor(230, 90, 40) : Qt::white);
     }
 }
 
-void paintChart(QPainter &p)
+void PaintChart(QPainter &p)
 {
     p.setPen(QColor(40, 40, 40));
     p.drawLine(QPointF(2.5, 1), QPointF(2.5, 13.5));
@@ -98,7 +100,7 @@ void paintChart(QPainter &p)
     p.drawLine(QPointF(3, 7.5), QPointF(8.5, 7.5));
 }
 
-void paintZoom(QPainter &p)
+void PaintZoom(QPainter &p)
 {
     p.setPen(QPen(QColor(60, 60, 70), 1.4));
     p.setBrush(QColor(200, 225, 250));
@@ -107,7 +109,7 @@ void paintZoom(QPainter &p)
     p.drawLine(QPointF(10.5, 10.5), QPointF(14, 14));
 }
 
-void paintRotate(QPainter &p)
+void PaintRotate(QPainter &p)
 {
     p.setPen(QPen(QColor(20, 140, 60), 2));
     p.setBrush(Qt::NoBrush);
@@ -117,7 +119,7 @@ void paintRotate(QPainter &p)
     p.drawPolygon(QPolygonF({QPointF(9, 0.5), QPointF(13.5, 3.5), QPointF(9, 6.5)}));
 }
 
-void paintPipe(QPainter &p)
+void PaintPipe(QPainter &p)
 {
     p.setPen(QPen(QColor(200, 30, 30), 2.2));
     p.drawLine(QPointF(1, 5), QPointF(15, 5));
@@ -125,7 +127,7 @@ void paintPipe(QPainter &p)
     p.drawLine(QPointF(1, 11), QPointF(15, 11));
 }
 
-void paintRadiator(QPainter &p)
+void PaintRadiator(QPainter &p)
 {
     p.setPen(QColor(90, 90, 100));
     for (int x = 2; x <= 12; x += 3) {
@@ -134,7 +136,7 @@ void paintRadiator(QPainter &p)
     }
 }
 
-void paintWall(QPainter &p)
+void PaintWall(QPainter &p)
 {
     p.fillRect(QRectF(1, 2, 14, 12), QColor(190, 90, 60));
     p.setPen(QColor(240, 230, 220));
@@ -146,7 +148,7 @@ void paintWall(QPainter &p)
     }
 }
 
-void paintWindowFrame(QPainter &p)
+void PaintWindowFrame(QPainter &p)
 {
     p.setPen(QColor(80, 80, 90));
     p.setBrush(QColor(150, 200, 240));
@@ -155,7 +157,7 @@ void paintWindowFrame(QPainter &p)
     p.drawLine(QPointF(2.5, 7.5), QPointF(13.5, 7.5));
 }
 
-void paintDoor(QPainter &p)
+void PaintDoor(QPainter &p)
 {
     p.setPen(QColor(90, 50, 20));
     p.setBrush(QColor(170, 110, 60));
@@ -164,24 +166,24 @@ void paintDoor(QPainter &p)
     p.drawEllipse(QPointF(10.5, 8.5), 1, 1);
 }
 
-void paintIcon(QPainter &p, ToolIcon kind)
+void PaintIcon(QPainter &p, ToolIcon kind)
 {
     switch (kind) {
-    case ToolIcon::New: return paintPage(p, false);
-    case ToolIcon::Report: return paintPage(p, true);
-    case ToolIcon::Open: return paintFolder(p);
-    case ToolIcon::Save: return paintDisk(p);
-    case ToolIcon::Print: return paintPrinter(p);
-    case ToolIcon::Undo: return paintUndo(p);
-    case ToolIcon::Calculate: return paintCalculator(p);
-    case ToolIcon::Chart: return paintChart(p);
-    case ToolIcon::Zoom: return paintZoom(p);
-    case ToolIcon::Rotate: return paintRotate(p);
-    case ToolIcon::Pipe: return paintPipe(p);
-    case ToolIcon::Radiator: return paintRadiator(p);
-    case ToolIcon::Wall: return paintWall(p);
-    case ToolIcon::Window: return paintWindowFrame(p);
-    case ToolIcon::Door: return paintDoor(p);
+    case ToolIcon::New: return PaintPage(p, false);
+    case ToolIcon::Report: return PaintPage(p, true);
+    case ToolIcon::Open: return PaintFolder(p);
+    case ToolIcon::Save: return PaintDisk(p);
+    case ToolIcon::Print: return PaintPrinter(p);
+    case ToolIcon::Undo: return PaintUndo(p);
+    case ToolIcon::Calculate: return PaintCalculator(p);
+    case ToolIcon::Chart: return PaintChart(p);
+    case ToolIcon::Zoom: return PaintZoom(p);
+    case ToolIcon::Rotate: return PaintRotate(p);
+    case ToolIcon::Pipe: return PaintPipe(p);
+    case ToolIcon::Radiator: return PaintRadiator(p);
+    case ToolIcon::Wall: return PaintWall(p);
+    case ToolIcon::Window: return PaintWindowFrame(p);
+    case ToolIcon::Door: return PaintDoor(p);
     }
 }
 
@@ -193,7 +195,7 @@ QIcon MakeToolIcon(ToolIcon kind)
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
-    paintIcon(painter, kind);
+    PaintIcon(painter, kind);
     return QIcon(pixmap);
 }
 

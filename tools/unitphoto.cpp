@@ -20,7 +20,7 @@ constexpr qreal kFloorLine = 377;  // where the tails and the sensor stand
 constexpr QRectF kLeftRiser(48, 96, 28, 250);
 constexpr QRectF kRightRiser(146, 76, 26, 270);
 
-void paintBackdrop(QPainter &painter)
+void PaintBackdrop(QPainter &painter)
 {
     QLinearGradient sweep(0, 0, 0, kLayout.height());
     sweep.setColorAt(0.0, Qt::white);
@@ -30,7 +30,7 @@ void paintBackdrop(QPainter &painter)
     FillFloorShadow(painter, QRectF(22, 370, 186, 14), 1.0);
 }
 
-void paintCapillary(QPainter &painter)
+void PaintCapillary(QPainter &painter)
 {
     QPainterPath tube(QPointF(42, 58));
     tube.cubicTo(22, 62, 10, 84, 10, 120);
@@ -45,7 +45,7 @@ void paintCapillary(QPainter &painter)
     FillNut(painter, QRectF(96, 367, 6, 11), kChrome, Qt::Horizontal);
 }
 
-void paintBypass(QPainter &painter)
+void PaintBypass(QPainter &painter)
 {
     QPainterPath bypass(QPointF(160, 138));
     bypass.lineTo(188, 138);
@@ -61,7 +61,7 @@ void paintBypass(QPainter &painter)
         FillNut(painter, QRectF(172, y - 9, 10, 18), kChrome, Qt::Vertical);
 }
 
-void paintAirVent(QPainter &painter, qreal centreX, qreal baseY)
+void PaintAirVent(QPainter &painter, qreal centreX, qreal baseY)
 {
     FillNut(painter, QRectF(centreX - 9, baseY - 10, 18, 10), kChrome, Qt::Vertical);
     FillCylinder(painter, QRectF(centreX - 7, baseY - 34, 14, 25), kChrome, Qt::Vertical, 2);
@@ -69,30 +69,30 @@ void paintAirVent(QPainter &painter, qreal centreX, qreal baseY)
     FillCylinder(painter, QRectF(centreX - 2, baseY - 46, 4, 5), kBrass, Qt::Vertical, 1);
 }
 
-void paintRightRiser(QPainter &painter)
+void PaintRightRiser(QPainter &painter)
 {
     FillCylinder(painter, kRightRiser, kChrome, Qt::Vertical);
     // The header that carries the two automatic air vents.
     FillCylinder(painter, QRectF(134, 60, 58, 20), kChrome, Qt::Horizontal, 4);
-    paintAirVent(painter, 146, 62);
-    paintAirVent(painter, 178, 62);
+    PaintAirVent(painter, 146, 62);
+    PaintAirVent(painter, 178, 62);
     FillNut(painter, QRectF(141, 88, 36, 14), kChrome, Qt::Vertical);
 }
 
-void paintBridge(QPainter &painter)
+void PaintBridge(QPainter &painter)
 {
     FillCylinder(painter, QRectF(80, 104, 68, 22), kChrome, Qt::Horizontal);
     FillNut(painter, QRectF(116, 99, 14, 32), kChrome, Qt::Horizontal);
 }
 
-void paintLeftRiser(QPainter &painter)
+void PaintLeftRiser(QPainter &painter)
 {
     FillCylinder(painter, kLeftRiser, kChrome, Qt::Vertical);
     FillNut(painter, QRectF(42, 150, 40, 14), kChrome, Qt::Vertical);
     FillNut(painter, QRectF(42, 262, 40, 14), kChrome, Qt::Vertical);
 }
 
-void paintThermostaticHead(QPainter &painter)
+void PaintThermostaticHead(QPainter &painter)
 {
     const QRectF body(38, 20, 50, 58);
     FillCylinder(painter, body, kWhitePlastic, Qt::Vertical, 5);
@@ -119,7 +119,7 @@ void paintThermostaticHead(QPainter &painter)
     painter.drawLine(QPointF(63, 58), QPointF(63, 63));
 }
 
-void paintThermostaticValve(QPainter &painter)
+void PaintThermostaticValve(QPainter &painter)
 {
     QPainterPath head;
     head.addRoundedRect(QRectF(38, 14, 50, 64), 6, 6);
@@ -128,10 +128,10 @@ void paintThermostaticValve(QPainter &painter)
     FillCylinder(painter, QRectF(20, 100, 20, 22), kChrome, Qt::Horizontal, 2);
     FillNut(painter, QRectF(14, 96, 10, 30), kChrome, Qt::Horizontal);
     FillNut(painter, QRectF(42, 76, 42, 15), kChrome, Qt::Vertical);
-    paintThermostaticHead(painter);
+    PaintThermostaticHead(painter);
 }
 
-void paintPumpHousing(QPainter &painter)
+void PaintPumpHousing(QPainter &painter)
 {
     FillNut(painter, QRectF(40, 164, 44, 14), kChrome, Qt::Vertical);
     FillNut(painter, QRectF(40, 246, 44, 14), kChrome, Qt::Vertical);
@@ -154,7 +154,7 @@ void paintPumpHousing(QPainter &painter)
     painter.drawPath(arrow);
 }
 
-void paintMotorRibs(QPainter &painter, const QRectF &motor)
+void PaintMotorRibs(QPainter &painter, const QRectF &motor)
 {
     for (qreal x = motor.left() + 10; x < motor.right() - 12; x += 7) {
         QLinearGradient rib(QPointF(x, 0), QPointF(x + 4, 0));
@@ -165,7 +165,7 @@ void paintMotorRibs(QPainter &painter, const QRectF &motor)
     }
 }
 
-void paintTerminalBox(QPainter &painter)
+void PaintTerminalBox(QPainter &painter)
 {
     FillCylinder(painter, QRectF(110, 164, 54, 26), kPumpGreen, Qt::Horizontal, 4);
     FillCylinder(painter, QRectF(164, 170, 12, 12), kBlackPlastic, Qt::Horizontal, 2);
@@ -180,26 +180,26 @@ void paintTerminalBox(QPainter &painter)
 }
 
 // The pump stands in front of the right riser and the bypass and shades them.
-void paintPumpShadow(QPainter &painter)
+void PaintPumpShadow(QPainter &painter)
 {
     QPainterPath silhouette;
     silhouette.addRoundedRect(QRectF(86, 180, 108, 62), 8, 8);
     DrawBlurredShadow(painter, silhouette, QPointF(5, 6), 4, 0.35);
 }
 
-void paintPump(QPainter &painter)
+void PaintPump(QPainter &painter)
 {
-    paintPumpShadow(painter);
-    paintPumpHousing(painter);
+    PaintPumpShadow(painter);
+    PaintPumpHousing(painter);
     const QRectF motor(86, 186, 102, 54);
     FillCylinder(painter, motor, kPumpGreen, Qt::Horizontal, 6);
-    paintMotorRibs(painter, motor);
+    PaintMotorRibs(painter, motor);
     FillCylinder(painter, QRectF(84, 180, 10, 66), kPumpGreen, Qt::Horizontal, 3);
     for (const qreal y : {184.0, 236.0})
         FillNut(painter, QRectF(86, y, 6, 6), kChrome, Qt::Horizontal);
     FillCylinder(painter, QRectF(182, 190, 10, 46), kPumpGreen, Qt::Horizontal, 4);
     FillCylinder(painter, QRectF(191, 205, 4, 16), kChrome, Qt::Horizontal, 1);
-    paintTerminalBox(painter);
+    PaintTerminalBox(painter);
     // Maker's badge on the motor.
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(255, 255, 255, 225));
@@ -209,7 +209,7 @@ void paintPump(QPainter &painter)
     painter.drawText(QRectF(124, 206, 40, 13), Qt::AlignCenter, QStringLiteral("25/6"));
 }
 
-void paintDialFace(QPainter &painter, QPointF centre, qreal radius, qreal reading)
+void PaintDialFace(QPainter &painter, QPointF centre, qreal radius, qreal reading)
 {
     QRadialGradient face(centre - QPointF(radius * 0.3, radius * 0.3), radius * 1.2);
     face.setColorAt(0.0, Qt::white);
@@ -227,10 +227,12 @@ void paintDialFace(QPainter &painter, QPointF centre, qreal radius, qreal readin
     }
     painter.setPen(QColor(30, 30, 34));
     painter.setFont(PixelFont(QStringLiteral("DejaVu Sans"), 5));
-    painter.drawText(QRectF(centre.x() - radius, centre.y() + radius * 0.25, 2 * radius, radius * 0.4),
-                     Qt::AlignCenter, QStringLiteral("°C"));
+    painter.drawText(
+        QRectF(centre.x() - radius, centre.y() + radius * 0.25, 2 * radius, radius * 0.4),
+        Qt::AlignCenter, QStringLiteral("°C"));
     const qreal needleAngle = (225.0 - reading / 120.0 * 270.0) * std::numbers::pi / 180.0;
-    const QPointF tip = centre + QPointF(std::cos(needleAngle), -std::sin(needleAngle)) * radius * 0.82;
+    const QPointF tip =
+        centre + QPointF(std::cos(needleAngle), -std::sin(needleAngle)) * radius * 0.82;
     painter.setPen(QPen(QColor(205, 30, 28), 1.3, Qt::SolidLine, Qt::RoundCap));
     painter.drawLine(centre, tip);
     painter.setPen(Qt::NoPen);
@@ -238,10 +240,12 @@ void paintDialFace(QPainter &painter, QPointF centre, qreal radius, qreal readin
     painter.drawEllipse(centre, 1.6, 1.6);
 }
 
-void paintThermometer(QPainter &painter, QPointF centre, qreal radius, qreal reading)
+void PaintThermometer(QPainter &painter, QPointF centre, qreal radius, qreal reading)
 {
     FillCylinder(painter, QRectF(centre.x(), centre.y() - 4, 24, 8), kChrome, Qt::Horizontal);
-    FillFloorShadow(painter, QRectF(centre.x() - radius, centre.y() - radius + 3, 2 * radius + 6, 2 * radius + 4), 0.5);
+    FillFloorShadow(
+        painter,
+        QRectF(centre.x() - radius, centre.y() - radius + 3, 2 * radius + 6, 2 * radius + 4), 0.5);
     QConicalGradient bezel(centre, 135);
     bezel.setColorAt(0.0, kChrome.highlight);
     bezel.setColorAt(0.25, kChrome.shade);
@@ -251,18 +255,19 @@ void paintThermometer(QPainter &painter, QPointF centre, qreal radius, qreal rea
     painter.setPen(QPen(kChrome.rim, 0.8));
     painter.setBrush(bezel);
     painter.drawEllipse(centre, radius, radius);
-    paintDialFace(painter, centre, radius - 3.2, reading);
+    PaintDialFace(painter, centre, radius - 3.2, reading);
     // Reflection on the glass.
     QLinearGradient glare(centre - QPointF(radius, radius), centre);
     glare.setColorAt(0.0, QColor(255, 255, 255, 150));
     glare.setColorAt(1.0, QColor(255, 255, 255, 0));
     painter.setPen(Qt::NoPen);
     painter.setBrush(glare);
-    painter.drawChord(QRectF(centre.x() - radius + 3, centre.y() - radius + 3, 2 * radius - 6, 2 * radius - 6),
-                      40 * 16, 150 * 16);
+    painter.drawChord(
+        QRectF(centre.x() - radius + 3, centre.y() - radius + 3, 2 * radius - 6, 2 * radius - 6),
+        40 * 16, 150 * 16);
 }
 
-void paintTails(QPainter &painter)
+void PaintTails(QPainter &painter)
 {
     for (const QRectF &riser : {kLeftRiser, kRightRiser}) {
         const qreal centre = riser.center().x();
@@ -275,7 +280,7 @@ void paintTails(QPainter &painter)
 }
 
 // The unit alone, on transparency.
-QImage paintUnit(QSize size)
+QImage PaintUnit(QSize size)
 {
     QImage unit(size, QImage::Format_ARGB32_Premultiplied);
     unit.fill(Qt::transparent);
@@ -283,21 +288,21 @@ QImage paintUnit(QSize size)
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.scale(size.width() / kLayout.width(), size.height() / kLayout.height());
-    paintCapillary(painter);
-    paintBypass(painter);
-    paintRightRiser(painter);
-    paintBridge(painter);
-    paintLeftRiser(painter);
-    paintThermostaticValve(painter);
-    paintPump(painter);
-    paintThermometer(painter, QPointF(27, 150), 18, 62);
-    paintThermometer(painter, QPointF(27, 300), 18, 44);
-    paintTails(painter);
+    PaintCapillary(painter);
+    PaintBypass(painter);
+    PaintRightRiser(painter);
+    PaintBridge(painter);
+    PaintLeftRiser(painter);
+    PaintThermostaticValve(painter);
+    PaintPump(painter);
+    PaintThermometer(painter, QPointF(27, 150), 18, 62);
+    PaintThermometer(painter, QPointF(27, 300), 18, 44);
+    PaintTails(painter);
     return unit;
 }
 
 // The glossy studio floor mirrors the bottom of the unit, fading out quickly.
-void paintFloorReflection(QPainter &painter, const QImage &unit, int floorLine)
+void PaintFloorReflection(QPainter &painter, const QImage &unit, int floorLine)
 {
     const int depth = unit.height() - floorLine;
     if (depth <= 0)
@@ -319,15 +324,15 @@ void paintFloorReflection(QPainter &painter, const QImage &unit, int floorLine)
 QImage DrawUnitPhoto(QSize size)
 {
     const qreal scale = size.height() / kLayout.height();
-    const QImage unit = paintUnit(size);
+    const QImage unit = PaintUnit(size);
     QImage image = FilledImage(size, Qt::white);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.save();
     painter.scale(size.width() / kLayout.width(), scale);
-    paintBackdrop(painter);
+    PaintBackdrop(painter);
     painter.restore();
-    paintFloorReflection(painter, unit, qRound(kFloorLine * scale));
+    PaintFloorReflection(painter, unit, qRound(kFloorLine * scale));
     painter.drawImage(0, 0, unit);
     return image;
 }

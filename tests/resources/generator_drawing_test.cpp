@@ -41,14 +41,17 @@ TEST_P(PictureDrawing, FillsItsSizeWithAPicture)
 
 INSTANTIATE_TEST_SUITE_P(Generator, PictureDrawing, testing::ValuesIn(resources::kPictureFiles),
                          [](const testing::TestParamInfo<resources::PictureFile> &info) {
-                             std::string name(info.param.fileName.substr(0, info.param.fileName.find('.')));
+                             std::string name(
+                                 info.param.fileName.substr(0, info.param.fileName.find('.')));
                              std::erase(name, '-');
                              return name;
                          });
 
 TEST(PumpChartView, MarksTheOperatingPointWithRedLines)
 {
-    const QImage view = tools::DrawPicture(resources::Picture::Program1View4, resources::PictureSize(resources::Picture::Program1View4));
+    const QImage view =
+        tools::DrawPicture(resources::Picture::Program1View4,
+                           resources::PictureSize(resources::Picture::Program1View4));
     int red = 0;
     for (int y = 0; y < view.height(); ++y) {
         for (int x = 0; x < view.width(); ++x) {
@@ -73,7 +76,8 @@ TEST(PumpChart, OperatingPointLiesOnThePumpLineAndTheNetworkCurve)
     for (const tools::PumpLine &pump : tools::kPumpLines) {
         for (const double resistance : {0.5, 1.0, 2.0}) {
             const QPointF point = tools::OperatingPoint(pump, resistance);
-            EXPECT_NEAR(point.x(), pump.flowAtZeroHead - pump.flowPerMetre * point.y(), 1e-9) << pump.name;
+            EXPECT_NEAR(point.x(), pump.flowAtZeroHead - pump.flowPerMetre * point.y(), 1e-9)
+                << pump.name;
             EXPECT_NEAR(point.y(), resistance * point.x() * point.x(), 1e-9) << pump.name;
             EXPECT_GT(point.x(), 0.0);
         }
@@ -103,7 +107,8 @@ TEST(Blurred, SpreadsAPointAndKeepsItsWeight)
     EXPECT_GT(qAlpha(blurred.pixel(11, 10)), 0);
     EXPECT_GT(qAlpha(blurred.pixel(10, 12)), 0);
     EXPECT_EQ(qAlpha(blurred.pixel(0, 0)), 0);
-    EXPECT_NEAR(static_cast<double>(total), 255.0, 60.0) << "integer averaging loses a little, not most";
+    EXPECT_NEAR(static_cast<double>(total), 255.0, 60.0)
+        << "integer averaging loses a little, not most";
 }
 
 TEST(FittedFont, ShrinksUntilTheTextFits)
@@ -112,10 +117,12 @@ TEST(FittedFont, ShrinksUntilTheTextFits)
     const QFont fitted = tools::FittedFont(QStringLiteral("DejaVu Sans"), title, 120, 30, true);
     EXPECT_LE(QFontMetricsF(fitted).horizontalAdvance(title), 120);
     EXPECT_LT(fitted.pixelSize(), 30);
-    EXPECT_EQ(tools::FittedFont(QStringLiteral("DejaVu Sans"), QStringLiteral("Ю"), 120, 30).pixelSize(), 30);
+    EXPECT_EQ(
+        tools::FittedFont(QStringLiteral("DejaVu Sans"), QStringLiteral("Ю"), 120, 30).pixelSize(),
+        30);
 }
 
-QImage paintScene(tools::Scene3D &scene, const tools::Camera &camera)
+QImage PaintScene(tools::Scene3D &scene, const tools::Camera &camera)
 {
     QImage image(200, 150, QImage::Format_RGB32);
     QPainter painter(&image);
@@ -123,7 +130,7 @@ QImage paintScene(tools::Scene3D &scene, const tools::Camera &camera)
     return image;
 }
 
-bool showsColour(const QImage &image, bool (*matches)(const QColor &))
+bool ShowsColour(const QImage &image, bool (*matches)(const QColor &))
 {
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
@@ -134,33 +141,41 @@ bool showsColour(const QImage &image, bool (*matches)(const QColor &))
     return false;
 }
 
-bool isRed(const QColor &c) { return c.red() > 150 && c.green() < 60 && c.blue() < 60; }
-bool isBlue(const QColor &c) { return c.blue() > 150 && c.red() < 60 && c.green() < 60; }
-bool isOrange(const QColor &c) { return c.red() > 200 && c.green() > 90 && c.green() < 190 && c.blue() < 60; }
+bool IsRed(const QColor &c) { return c.red() > 150 && c.green() < 60 && c.blue() < 60; }
+bool IsBlue(const QColor &c) { return c.blue() > 150 && c.red() < 60 && c.green() < 60; }
+bool IsOrange(const QColor &c)
+{
+    return c.red() > 200 && c.green() > 90 && c.green() < 190 && c.blue() < 60;
+}
 
 TEST(Scene3D, ShowsTheFrontOfABoxAndHidesItsBack)
 {
     tools::Scene3D scene;
-    const std::size_t box = scene.addBox({0, 0, 0}, {4, 2, 2}, QColor(200, 200, 200));
-    scene.addDecal(box + tools::BoxFace::South, {{1, -0.01f, 0.5f}, {3, -0.01f, 0.5f}, {3, -0.01f, 1.5f}, {1, -0.01f, 1.5f}}, QColor(0, 0, 255));
-    scene.addDecal(box + tools::BoxFace::North, {{3, 2.01f, 0.5f}, {1, 2.01f, 0.5f}, {1, 2.01f, 1.5f}, {3, 2.01f, 1.5f}}, QColor(255, 0, 0));
-    const QImage fromSouth = paintScene(scene, {20, 25, 12, {2, 1, 1}});
-    EXPECT_TRUE(showsColour(fromSouth, isBlue));
-    EXPECT_FALSE(showsColour(fromSouth, isRed));
-    const QImage fromNorth = paintScene(scene, {200, 25, 12, {2, 1, 1}});
-    EXPECT_TRUE(showsColour(fromNorth, isRed));
-    EXPECT_FALSE(showsColour(fromNorth, isBlue));
+    const std::size_t box = scene.AddBox({0, 0, 0}, {4, 2, 2}, QColor(200, 200, 200));
+    scene.AddDecal(box + tools::BoxFace::South,
+                   {{1, -0.01f, 0.5f}, {3, -0.01f, 0.5f}, {3, -0.01f, 1.5f}, {1, -0.01f, 1.5f}},
+                   QColor(0, 0, 255));
+    scene.AddDecal(box + tools::BoxFace::North,
+                   {{3, 2.01f, 0.5f}, {1, 2.01f, 0.5f}, {1, 2.01f, 1.5f}, {3, 2.01f, 1.5f}},
+                   QColor(255, 0, 0));
+    const QImage fromSouth = PaintScene(scene, {20, 25, 12, {2, 1, 1}});
+    EXPECT_TRUE(ShowsColour(fromSouth, IsBlue));
+    EXPECT_FALSE(ShowsColour(fromSouth, IsRed));
+    const QImage fromNorth = PaintScene(scene, {200, 25, 12, {2, 1, 1}});
+    EXPECT_TRUE(ShowsColour(fromNorth, IsRed));
+    EXPECT_FALSE(ShowsColour(fromNorth, IsBlue));
 }
 
 TEST(Scene3D, FitsTheModelIntoTheArea)
 {
     tools::Scene3D scene;
-    scene.addBox({0, 0, 0}, {4, 2, 2}, QColor(200, 200, 200));
-    scene.addBox({10, 8, 0}, {11, 9, 1}, QColor(200, 200, 200));
+    scene.AddBox({0, 0, 0}, {4, 2, 2}, QColor(200, 200, 200));
+    scene.AddBox({10, 8, 0}, {11, 9, 1}, QColor(200, 200, 200));
     QImage image(200, 150, QImage::Format_RGB32);
     QPainter painter(&image);
     scene.Paint(painter, image.size(), {30, 30, 40, {5, 4, 0}});
-    for (const QVector3D corner : {QVector3D(0, 0, 0), QVector3D(4, 0, 2), QVector3D(11, 9, 1), QVector3D(10, 8, 0)}) {
+    for (const QVector3D corner :
+         {QVector3D(0, 0, 0), QVector3D(4, 0, 2), QVector3D(11, 9, 1), QVector3D(10, 8, 0)}) {
         const QPointF at = scene.Project(corner);
         EXPECT_TRUE(QRectF(0, 0, 200, 150).contains(at)) << at.x() << "," << at.y();
     }
@@ -169,7 +184,7 @@ TEST(Scene3D, FitsTheModelIntoTheArea)
 TEST(Axonometry, DrawsEveryPipeInsideTheSheet)
 {
     tools::Network network;
-    network.addRun({0, 0, 0}, {{6, 0, 0}, {0, 4, 0}, {0, 0, 3}}, QColor(255, 140, 0));
+    network.AddRun({0, 0, 0}, {{6, 0, 0}, {0, 4, 0}, {0, 0, 3}}, QColor(255, 140, 0));
     ASSERT_EQ(network.pipes.size(), 3u);
     EXPECT_EQ(network.pipes[2].to, QVector3D(6, 4, 3));
     QImage sheet(240, 180, QImage::Format_RGB32);
@@ -181,10 +196,11 @@ TEST(Axonometry, DrawsEveryPipeInsideTheSheet)
     bool pipeInside = false;
     for (int y = 0; y < sheet.height(); ++y) {
         for (int x = 0; x < sheet.width(); ++x) {
-            if (!isOrange(sheet.pixelColor(x, y)))
+            if (!IsOrange(sheet.pixelColor(x, y)))
                 continue;
             pipeInside = true;
-            EXPECT_TRUE(x > 4 && y > 4 && x < sheet.width() - 5 && y < sheet.height() - 5) << x << "," << y;
+            EXPECT_TRUE(x > 4 && y > 4 && x < sheet.width() - 5 && y < sheet.height() - 5)
+                << x << "," << y;
         }
     }
     EXPECT_TRUE(pipeInside);

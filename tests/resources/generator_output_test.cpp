@@ -1,28 +1,37 @@
 #include "jpegfile.h"
 
 #include "resources/jpegdecoder.h"
+#include "tools/catalogue.h"
 #include "tools/fakewindow.h"
 #include "tools/glyphs.h"
 #include "tools/jpegwriter.h"
 
+#include <QDir>
 #include <QFile>
 #include <QPainter>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <ostream>
 #include <stdexcept>
+
+void PrintTo(const QString &text, std::ostream *out)
+{
+    *out << text.toStdString();
+}
 
 namespace {
 
-QByteArray readAll(const QString &path)
+QByteArray ReadAll(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-QImage testCard()
+QImage TestCard()
 {
     QImage card(96, 64, QImage::Format_RGB32);
     QPainter painter(&card);
@@ -33,14 +42,14 @@ QImage testCard()
     return card;
 }
 
-int largestChannelDifference(const QImage &a, const QImage &b)
+int LargestChannelDifference(const QImage &a, const QImage &b)
 {
     int largest = 0;
     for (int y = 0; y < a.height(); ++y) {
         for (int x = 0; x < a.width(); ++x) {
             const QColor p = a.pixelColor(x, y), q = b.pixelColor(x, y);
-            largest = std::max({largest, std::abs(p.red() - q.red()), std::abs(p.green() - q.green()),
-                                std::abs(p.blue() - q.blue())});
+            largest = std::max({largest, std::abs(p.red() - q.red()),
+                                std::abs(p.green() - q.green()), std::abs(p.blue() - q.blue())});
         }
     }
     return largest;
@@ -48,7 +57,7 @@ int largestChannelDifference(const QImage &a, const QImage &b)
 
 class JpegWriter : public testing::Test {
 protected:
-    QString pathOf(const QString &name) const { return folder_.filePath(name); }
+    QString PathOf(const QString &name) const { return folder_.filePath(name); }
 
 private:
     QTemporaryDir folder_;
@@ -56,19 +65,19 @@ private:
 
 TEST_F(JpegWriter, WritesAProgressiveFileThatDecodesFaithfully)
 {
-    tools::WriteProgressiveJpeg(testCard(), pathOf(QStringLiteral("card.jpg")), 90);
-    const QByteArray file = readAll(pathOf(QStringLiteral("card.jpg")));
+    tools::WriteProgressiveJpeg(TestCard(), PathOf(QStringLiteral("card.jpg")), 90);
+    const QByteArray file = ReadAll(PathOf(QStringLiteral("card.jpg")));
     EXPECT_TRUE(testjpeg::FindSegment(file, 0xC2)) << "no progressive frame header";
     EXPECT_FALSE(testjpeg::FindSegment(file, 0xC0)) << "a baseline frame header";
     const QImage decoded = resources::DecodeJpeg(file);
-    ASSERT_EQ(decoded.size(), testCard().size());
-    EXPECT_LE(largestChannelDifference(decoded, testCard()), 12);
+    ASSERT_EQ(decoded.size(), TestCard().size());
+    EXPECT_LE(LargestChannelDifference(decoded, TestCard()), 12);
 }
 
 TEST_F(JpegWriter, RecordsNinetySixDotsPerInch)
 {
-    tools::WriteProgressiveJpeg(testCard(), pathOf(QStringLiteral("card.jpg")), 90);
-    const QByteArray file = readAll(pathOf(QStringLiteral("card.jpg")));
+    tools::WriteProgressiveJpeg(TestCard(), PathOf(QStringLiteral("card.jpg")), 90);
+    const QByteArray file = ReadAll(PathOf(QStringLiteral("card.jpg")));
     const auto jfif = testjpeg::FindSegment(file, 0xE0);
     ASSERT_TRUE(jfif);
     const auto byte = [&](int at) { return static_cast<unsigned char>(file[jfif->offset + at]); };
@@ -84,17 +93,19 @@ TEST_F(JpegWriter, KeepsAThinRedLineRed)
     sheet.fill(Qt::white);
     for (int y = 0; y < sheet.height(); ++y)
         sheet.setPixelColor(31, y, QColor(230, 0, 0));
-    tools::WriteProgressiveJpeg(sheet, pathOf(QStringLiteral("line.jpg")), 90);
-    const QColor line = resources::DecodeJpeg(readAll(pathOf(QStringLiteral("line.jpg")))).pixelColor(31, 16);
+    tools::WriteProgressiveJpeg(sheet, PathOf(QStringLiteral("line.jpg")), 90);
+    const QColor line =
+        resources::DecodeJpeg(ReadAll(PathOf(QStringLiteral("line.jpg")))).pixelColor(31, 16);
     EXPECT_GT(line.red(), 180);
     EXPECT_LT(line.green(), 70);
 }
 
 TEST_F(JpegWriter, ReportsAFileItCannotCreate)
 {
-    EXPECT_THROW(tools::WriteProgressiveJpeg(testCard(), pathOf(QStringLiteral("missing/card.jpg")), 90),
-                 std::runtime_error);
-    EXPECT_FALSE(QFile::exists(pathOf(QStringLiteral("missing/card.jpg"))));
+    EXPECT_THROW(
+        tools::WriteProgressiveJpeg(TestCard(), PathOf(QStringLiteral("missing/card.jpg")), 90),
+        std::runtime_error);
+    EXPECT_FALSE(QFile::exists(PathOf(QStringLiteral("missing/card.jpg"))));
 }
 
 TEST(FakeWindow, GrabsExactlyItsSizeWithTheCaptionBarOnTop)
@@ -132,7 +143,8 @@ TEST(GlyphDrawing, IsOpaqueRgbWithAnExactKeyAndNoBlendedMagenta)
             const QColor pixel = glyph.pixelColor(x, y);
             const bool key = pixel == QColor(255, 0, 255);
             keyed += key;
-            EXPECT_TRUE(key || pixel.red() < 200 || pixel.green() > 150 || pixel.blue() < 200) << x << "," << y;
+            EXPECT_TRUE(key || pixel.red() < 200 || pixel.green() > 150 || pixel.blue() < 200)
+                << x << "," << y;
         }
     }
     // The disc covers most of the glyph but leaves the corners to the key colour.
@@ -143,7 +155,8 @@ TEST(GlyphDrawing, IsOpaqueRgbWithAnExactKeyAndNoBlendedMagenta)
 TEST(IconDrawing, SameChipAtBothSizes)
 {
     const QImage small = tools::DrawIcon(32);
-    const QImage large = tools::DrawIcon(128).scaled(32, 32, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QImage large =
+        tools::DrawIcon(128).scaled(32, 32, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     ASSERT_EQ(small.size(), QSize(32, 32));
     int differing = 0;
     for (int y = 0; y < 32; ++y) {
@@ -151,6 +164,93 @@ TEST(IconDrawing, SameChipAtBothSizes)
             differing += std::abs(qAlpha(small.pixel(x, y)) - qAlpha(large.pixel(x, y))) > 128;
     }
     EXPECT_LT(differing, 40) << "the two sizes show different shapes";
+}
+
+// The generator's files as they are committed in resources/pictures: each one drawn again
+// must come out the same, so that a change of the drawing code without remaking the files
+// (scripts/make-pictures.sh), or a file edited by hand, fails here.
+class GeneratedFile : public testing::TestWithParam<QString> {
+protected:
+    // The file written into a fresh folder.
+    QByteArray Generate() const
+    {
+        const QList<tools::GeneratedFile> files = tools::GeneratedFiles();
+        const auto file = std::find_if(files.begin(), files.end(), [&](const auto &candidate) {
+            return candidate.fileName == GetParam();
+        });
+        if (file == files.end())
+            return {};
+        QTemporaryDir folder;
+        file->write(folder.filePath(GetParam()));
+        return ReadAll(folder.filePath(GetParam()));
+    }
+
+    QImage Decoded(const QByteArray &data) const
+    {
+        if (GetParam().endsWith(QStringLiteral(".jpg")))
+            return resources::DecodeJpeg(data);
+        return QImage::fromData(data).convertToFormat(QImage::Format_ARGB32);
+    }
+};
+
+QStringList GeneratedFileNames()
+{
+    QStringList names;
+    for (const tools::GeneratedFile &file : tools::GeneratedFiles())
+        names.push_back(file.fileName);
+    return names;
+}
+
+int LargestDifference(const QImage &a, const QImage &b)
+{
+    int largest = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            largest = std::max({largest, std::abs(qRed(p) - qRed(q)),
+                                std::abs(qGreen(p) - qGreen(q)), std::abs(qBlue(p) - qBlue(q)),
+                                std::abs(qAlpha(p) - qAlpha(q))});
+        }
+    }
+    return largest;
+}
+
+TEST_P(GeneratedFile, IsTheSameBytesEachTime)
+{
+    const QByteArray first = Generate();
+    ASSERT_FALSE(first.isEmpty());
+    EXPECT_EQ(first, Generate());
+}
+
+// Byte for byte on the machine that made the files; elsewhere the raster engine may round an
+// edge pixel differently by a level or two, which no drawing change stays within.
+TEST_P(GeneratedFile, ShowsWhatIsCommitted)
+{
+    const QByteArray drawn = Generate();
+    const QDir folder(QStringLiteral(VARNELO_PICTURES_DIR));
+    const QByteArray committed = ReadAll(folder.filePath(GetParam()));
+    ASSERT_FALSE(committed.isEmpty()) << "not in resources/pictures";
+    if (drawn == committed)
+        return;
+    const QImage drawnImage = Decoded(drawn), committedImage = Decoded(committed);
+    ASSERT_EQ(drawnImage.size(), committedImage.size());
+    EXPECT_LE(LargestDifference(drawnImage, committedImage), 8)
+        << "the drawing differs from the committed file: run scripts/make-pictures.sh";
+}
+
+INSTANTIATE_TEST_SUITE_P(Generator, GeneratedFile, testing::ValuesIn(GeneratedFileNames()),
+                         [](const testing::TestParamInfo<QString> &info) {
+                             QString name = info.param.section(QLatin1Char('.'), 0, 0);
+                             return name.remove(QLatin1Char('-')).toStdString();
+                         });
+
+TEST(GeneratedFiles, AreAllTheCommittedPictures)
+{
+    QStringList committed = QDir(QStringLiteral(VARNELO_PICTURES_DIR)).entryList(QDir::Files);
+    QStringList generated = GeneratedFileNames();
+    committed.sort();
+    generated.sort();
+    EXPECT_EQ(generated, committed);
 }
 
 } // namespace
