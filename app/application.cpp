@@ -2,6 +2,7 @@
 
 #include "app/regionalsettings.h"
 #include "calc/apptitle.h"
+#include "ui/accessibility.h"
 #include "ui/errorreport.h"
 #include "ui/fonts.h"
 #include "ui/fpmoderestore.h"
@@ -14,6 +15,7 @@ Application::Application(int &argc, char **argv) : QApplication(argc, argv)
     setFont(FormFont());
     setDesktopFileName(QStringLiteral(VARNELO_APP_ID));  // matches the window to its menu entry
     FollowRegionalSettings();
+    InstallAccessibility();
 }
 
 bool Application::notify(QObject *receiver, QEvent *event)

@@ -81,6 +81,9 @@ void Tuved::LayOut()
 void Tuved::ShowNotice(const QString &text)
 {
     RichEdit1->setPlainText(text);
+    // A screen reader names the window by its caption and reads its description when it
+    // opens: the message itself, which the caption does not tell.
+    setAccessibleDescription(text);
     if (!placed_)
         PlaceOnScreen();
     RestoreActivation activation;
