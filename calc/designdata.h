@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <span>
 #include <string_view>
 
 namespace calc {
@@ -19,21 +20,34 @@ struct Choice {
     const char *text;
 };
 
+// What a drop-down list shows, whatever its values: its item texts and the position selected
+// at start.
+struct ChoiceTexts {
+    std::span<const char *const> texts;
+    int selectedAtStart;
+};
+
 // A drop-down list's items by position, and the position selected at start.
 template <class Value, std::size_t Count>
 struct ChoiceList {
     std::array<Choice<Value>, Count> items;
     int selectedAtStart;
+    std::array<const char *, Count> texts;  // the items' texts, gathered by Choices below
 
     static constexpr std::size_t size() { return Count; }
     constexpr const Value &ValueAt(int position) const { return items.at(position).value; }
+    constexpr ChoiceTexts Shown() const { return {texts, selectedAtStart}; }
 };
 
 // Builds a list from its rows, so that a new row needs no count written beside it.
 template <class Value, std::size_t Count>
-constexpr ChoiceList<Value, Count> Choices(const Choice<Value> (&items)[Count], int selectedAtStart)
+constexpr ChoiceList<Value, Count> Choices(const Choice<Value> (&items)[Count],
+                                           int selectedAtStart)
 {
-    return {std::to_array(items), selectedAtStart};
+    ChoiceList<Value, Count> list{std::to_array(items), selectedAtStart, {}};
+    for (std::size_t i = 0; i < Count; ++i)
+        list.texts[i] = items[i].text;
+    return list;
 }
 
 // The position of the item showing `text`, or -1.
