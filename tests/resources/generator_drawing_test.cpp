@@ -96,12 +96,12 @@ TEST(PumpChart, NamesAPumpByTheModelInItsListText)
 TEST(PumpChart, DrawsEveryPumpOfTheCalculatorsList)
 {
     const std::vector<tools::PumpLine> pumps = tools::ChartPumps();
-    ASSERT_EQ(pumps.size(), calc::kPumps.size());
-    std::vector<bool> drawn(calc::kPumps.size(), false);
+    ASSERT_EQ(pumps.size(), calc::kPumps.Size());
+    std::vector<bool> drawn(calc::kPumps.Size(), false);
     double previousHead = 0;
     for (const tools::PumpLine &pump : pumps) {
         int position = -1;
-        for (std::size_t i = 0; i < calc::kPumps.size(); ++i) {
+        for (std::size_t i = 0; i < calc::kPumps.Size(); ++i) {
             if (tools::ModelName(calc::kPumps.items[i].text) == pump.name)
                 position = int(i);
         }
@@ -145,7 +145,7 @@ TEST(FittedFont, ShrinksUntilTheTextFits)
     EXPECT_EQ(tools::FittedFont(QStringLiteral("DejaVu Sans"), QStringLiteral("Ю"), 120, 30).pixelSize(), 30);
 }
 
-QImage paintScene(tools::Scene3D &scene, const tools::Camera &camera)
+QImage PaintScene(tools::Scene3D &scene, const tools::Camera &camera)
 {
     QImage image(200, 150, QImage::Format_RGB32);
     QPainter painter(&image);
@@ -153,7 +153,7 @@ QImage paintScene(tools::Scene3D &scene, const tools::Camera &camera)
     return image;
 }
 
-bool showsColour(const QImage &image, bool (*matches)(const QColor &))
+bool ShowsColour(const QImage &image, bool (*matches)(const QColor &))
 {
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
@@ -164,9 +164,9 @@ bool showsColour(const QImage &image, bool (*matches)(const QColor &))
     return false;
 }
 
-bool isRed(const QColor &c) { return c.red() > 150 && c.green() < 60 && c.blue() < 60; }
-bool isBlue(const QColor &c) { return c.blue() > 150 && c.red() < 60 && c.green() < 60; }
-bool isOrange(const QColor &c) { return c.red() > 200 && c.green() > 90 && c.green() < 190 && c.blue() < 60; }
+bool IsRed(const QColor &c) { return c.red() > 150 && c.green() < 60 && c.blue() < 60; }
+bool IsBlue(const QColor &c) { return c.blue() > 150 && c.red() < 60 && c.green() < 60; }
+bool IsOrange(const QColor &c) { return c.red() > 200 && c.green() > 90 && c.green() < 190 && c.blue() < 60; }
 
 TEST(Scene3D, ShowsTheFrontOfABoxAndHidesItsBack)
 {
@@ -174,12 +174,12 @@ TEST(Scene3D, ShowsTheFrontOfABoxAndHidesItsBack)
     const std::size_t box = scene.addBox({0, 0, 0}, {4, 2, 2}, QColor(200, 200, 200));
     scene.addDecal(box + tools::BoxFace::South, {{1, -0.01f, 0.5f}, {3, -0.01f, 0.5f}, {3, -0.01f, 1.5f}, {1, -0.01f, 1.5f}}, QColor(0, 0, 255));
     scene.addDecal(box + tools::BoxFace::North, {{3, 2.01f, 0.5f}, {1, 2.01f, 0.5f}, {1, 2.01f, 1.5f}, {3, 2.01f, 1.5f}}, QColor(255, 0, 0));
-    const QImage fromSouth = paintScene(scene, {20, 25, 12, {2, 1, 1}});
-    EXPECT_TRUE(showsColour(fromSouth, isBlue));
-    EXPECT_FALSE(showsColour(fromSouth, isRed));
-    const QImage fromNorth = paintScene(scene, {200, 25, 12, {2, 1, 1}});
-    EXPECT_TRUE(showsColour(fromNorth, isRed));
-    EXPECT_FALSE(showsColour(fromNorth, isBlue));
+    const QImage fromSouth = PaintScene(scene, {20, 25, 12, {2, 1, 1}});
+    EXPECT_TRUE(ShowsColour(fromSouth, IsBlue));
+    EXPECT_FALSE(ShowsColour(fromSouth, IsRed));
+    const QImage fromNorth = PaintScene(scene, {200, 25, 12, {2, 1, 1}});
+    EXPECT_TRUE(ShowsColour(fromNorth, IsRed));
+    EXPECT_FALSE(ShowsColour(fromNorth, IsBlue));
 }
 
 TEST(Scene3D, FitsTheModelIntoTheArea)
@@ -211,7 +211,7 @@ TEST(Axonometry, DrawsEveryPipeInsideTheSheet)
     bool pipeInside = false;
     for (int y = 0; y < sheet.height(); ++y) {
         for (int x = 0; x < sheet.width(); ++x) {
-            if (!isOrange(sheet.pixelColor(x, y)))
+            if (!IsOrange(sheet.pixelColor(x, y)))
                 continue;
             pipeInside = true;
             EXPECT_TRUE(x > 4 && y > 4 && x < sheet.width() - 5 && y < sheet.height() - 5) << x << "," << y;

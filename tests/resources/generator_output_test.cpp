@@ -16,13 +16,13 @@
 
 namespace {
 
-QByteArray readAll(const QString &path)
+QByteArray ReadAll(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-QImage testCard()
+QImage TestCard()
 {
     QImage card(96, 64, QImage::Format_RGB32);
     QPainter painter(&card);
@@ -33,7 +33,7 @@ QImage testCard()
     return card;
 }
 
-int largestChannelDifference(const QImage &a, const QImage &b)
+int LargestChannelDifference(const QImage &a, const QImage &b)
 {
     int largest = 0;
     for (int y = 0; y < a.height(); ++y) {
@@ -48,7 +48,7 @@ int largestChannelDifference(const QImage &a, const QImage &b)
 
 class JpegWriter : public testing::Test {
 protected:
-    QString pathOf(const QString &name) const { return folder_.filePath(name); }
+    QString PathOf(const QString &name) const { return folder_.filePath(name); }
 
 private:
     QTemporaryDir folder_;
@@ -56,19 +56,19 @@ private:
 
 TEST_F(JpegWriter, WritesAProgressiveFileThatDecodesFaithfully)
 {
-    tools::WriteProgressiveJpeg(testCard(), pathOf(QStringLiteral("card.jpg")), 90);
-    const QByteArray file = readAll(pathOf(QStringLiteral("card.jpg")));
+    tools::WriteProgressiveJpeg(TestCard(), PathOf(QStringLiteral("card.jpg")), 90);
+    const QByteArray file = ReadAll(PathOf(QStringLiteral("card.jpg")));
     EXPECT_TRUE(testjpeg::FindSegment(file, 0xC2)) << "no progressive frame header";
     EXPECT_FALSE(testjpeg::FindSegment(file, 0xC0)) << "a baseline frame header";
     const QImage decoded = resources::DecodeJpeg(file);
-    ASSERT_EQ(decoded.size(), testCard().size());
-    EXPECT_LE(largestChannelDifference(decoded, testCard()), 12);
+    ASSERT_EQ(decoded.size(), TestCard().size());
+    EXPECT_LE(LargestChannelDifference(decoded, TestCard()), 12);
 }
 
 TEST_F(JpegWriter, RecordsNinetySixDotsPerInch)
 {
-    tools::WriteProgressiveJpeg(testCard(), pathOf(QStringLiteral("card.jpg")), 90);
-    const QByteArray file = readAll(pathOf(QStringLiteral("card.jpg")));
+    tools::WriteProgressiveJpeg(TestCard(), PathOf(QStringLiteral("card.jpg")), 90);
+    const QByteArray file = ReadAll(PathOf(QStringLiteral("card.jpg")));
     const auto jfif = testjpeg::FindSegment(file, 0xE0);
     ASSERT_TRUE(jfif);
     const auto byte = [&](int at) { return static_cast<unsigned char>(file[jfif->offset + at]); };
@@ -84,17 +84,17 @@ TEST_F(JpegWriter, KeepsAThinRedLineRed)
     sheet.fill(Qt::white);
     for (int y = 0; y < sheet.height(); ++y)
         sheet.setPixelColor(31, y, QColor(230, 0, 0));
-    tools::WriteProgressiveJpeg(sheet, pathOf(QStringLiteral("line.jpg")), 90);
-    const QColor line = resources::DecodeJpeg(readAll(pathOf(QStringLiteral("line.jpg")))).pixelColor(31, 16);
+    tools::WriteProgressiveJpeg(sheet, PathOf(QStringLiteral("line.jpg")), 90);
+    const QColor line = resources::DecodeJpeg(ReadAll(PathOf(QStringLiteral("line.jpg")))).pixelColor(31, 16);
     EXPECT_GT(line.red(), 180);
     EXPECT_LT(line.green(), 70);
 }
 
 TEST_F(JpegWriter, ReportsAFileItCannotCreate)
 {
-    EXPECT_THROW(tools::WriteProgressiveJpeg(testCard(), pathOf(QStringLiteral("missing/card.jpg")), 90),
+    EXPECT_THROW(tools::WriteProgressiveJpeg(TestCard(), PathOf(QStringLiteral("missing/card.jpg")), 90),
                  std::runtime_error);
-    EXPECT_FALSE(QFile::exists(pathOf(QStringLiteral("missing/card.jpg"))));
+    EXPECT_FALSE(QFile::exists(PathOf(QStringLiteral("missing/card.jpg"))));
 }
 
 TEST(FakeWindow, GrabsExactlyItsSizeWithTheCaptionBarOnTop)
