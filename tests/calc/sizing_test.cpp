@@ -225,12 +225,12 @@ TEST(SizeMixingUnit, RefusesListPositionsOutOfRange)
         return in;
     };
     const SizingInputs bad[] = {
-        withIndex(&SizingInputs::BoilerTempIndex, int(kBoilerTemperatures.size())),
+        withIndex(&SizingInputs::BoilerTempIndex, int(kBoilerTemperatures.Size())),
         withIndex(&SizingInputs::SetTempIndex, -1),
-        withIndex(&SizingInputs::TempDropIndex, int(kTemperatureDrops.size())),
-        withIndex(&SizingInputs::PitchIndex, int(kPitches.size())),
-        withIndex(&SizingInputs::PipeIndex, int(kFloorPipes.size())),
-        withIndex(&SizingInputs::PumpIndex, int(kPumps.size())),
+        withIndex(&SizingInputs::TempDropIndex, int(kTemperatureDrops.Size())),
+        withIndex(&SizingInputs::PitchIndex, int(kPitches.Size())),
+        withIndex(&SizingInputs::PipeIndex, int(kFloorPipes.Size())),
+        withIndex(&SizingInputs::PumpIndex, int(kPumps.Size())),
     };
     for (const auto &in : bad) {
         SizingResults r;
@@ -242,11 +242,11 @@ TEST(SizeMixingUnit, RefusesListPositionsOutOfRange)
 TEST(SizeMixingUnit, EveryListCombinationComputesOrAsksForTheNotice)
 {
     WithDecimalMark guard(',');
-    for (int boiler = 0; boiler < int(kBoilerTemperatures.size()); ++boiler)
-        for (int set = 0; set < int(kSetTemperatures.size()); ++set)
-            for (int drop = 0; drop < int(kTemperatureDrops.size()); ++drop)
-                for (int pitch = 0; pitch < int(kPitches.size()); ++pitch)
-                    for (int pump = 0; pump < int(kPumps.size()); ++pump) {
+    for (int boiler = 0; boiler < int(kBoilerTemperatures.Size()); ++boiler)
+        for (int set = 0; set < int(kSetTemperatures.Size()); ++set)
+            for (int drop = 0; drop < int(kTemperatureDrops.Size()); ++drop)
+                for (int pitch = 0; pitch < int(kPitches.Size()); ++pitch)
+                    for (int pump = 0; pump < int(kPumps.Size()); ++pump) {
                         SizingInputs in{boiler, set, drop, "80", pitch, 0, pump};
                         SizingResults r;
                         const auto outcome = SizeMixingUnit(in, r);

@@ -42,11 +42,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     FuzzInput input(data, size);
     calc::SetLocaleDecimalMark(input.DecimalMark());
     calc::SizingInputs inputs;
-    inputs.BoilerTempIndex = input.Below(calc::kBoilerTemperatures.size());
-    inputs.SetTempIndex = input.Below(calc::kSetTemperatures.size());
-    inputs.TempDropIndex = input.Below(calc::kTemperatureDrops.size());
-    inputs.PitchIndex = input.Below(calc::kPitches.size());
-    inputs.PumpIndex = input.Below(calc::kPumps.size());
+    inputs.BoilerTempIndex = input.Below(calc::kBoilerTemperatures.Size());
+    inputs.SetTempIndex = input.Below(calc::kSetTemperatures.Size());
+    inputs.TempDropIndex = input.Below(calc::kTemperatureDrops.Size());
+    inputs.PitchIndex = input.Below(calc::kPitches.Size());
+    inputs.PumpIndex = input.Below(calc::kPumps.Size());
     inputs.PipeLengthText = input.Rest();
     calc::SizingResults results;
     try {
