@@ -34,7 +34,7 @@ struct ChoiceList {
     int selectedAtStart;
     std::array<const char *, Count> texts;  // the items' texts, gathered by Choices below
 
-    static constexpr std::size_t size() { return Count; }
+    static constexpr std::size_t Size() { return Count; }
     constexpr const Value &ValueAt(int position) const { return items.at(position).value; }
     constexpr ChoiceTexts Shown() const { return {texts, selectedAtStart}; }
 };
@@ -111,8 +111,8 @@ inline constexpr int kMostCircuits = 50;
 
 // Heat output of 100 m of floor pipe (W), by pitch, then set temperature, then drop: one row
 // per pitch, one pair per set temperature, in the order of the lists above.
-using HeatByDrop = std::array<int, kTemperatureDrops.size()>;
-inline constexpr std::array<std::array<HeatByDrop, kSetTemperatures.size()>, kPitches.size()>
+using HeatByDrop = std::array<int, kTemperatureDrops.Size()>;
+inline constexpr std::array<std::array<HeatByDrop, kSetTemperatures.Size()>, kPitches.Size()>
     kHeatTable = {{
         {{{314, 202}, {544, 428}, {778, 661}, {1015, 896}, {1254, 1135}, {1495, 1375}}},
         {{{408, 262}, {705, 556}, {1008, 856}, {1314, 1160}, {1622, 1468}, {1932, 1777}}},

@@ -20,11 +20,11 @@ bool InRange(int index, std::size_t count) { return index >= 0 && std::size_t(in
 
 void CheckSelections(const SizingInputs &in)
 {
-    const bool valid = InRange(in.BoilerTempIndex, kBoilerTemperatures.size())
-        && InRange(in.SetTempIndex, kSetTemperatures.size())
-        && InRange(in.TempDropIndex, kTemperatureDrops.size())
-        && InRange(in.PitchIndex, kPitches.size()) && InRange(in.PipeIndex, kFloorPipes.size())
-        && InRange(in.PumpIndex, kPumps.size());
+    const bool valid = InRange(in.BoilerTempIndex, kBoilerTemperatures.Size())
+        && InRange(in.SetTempIndex, kSetTemperatures.Size())
+        && InRange(in.TempDropIndex, kTemperatureDrops.Size())
+        && InRange(in.PitchIndex, kPitches.Size()) && InRange(in.PipeIndex, kFloorPipes.Size())
+        && InRange(in.PumpIndex, kPumps.Size());
     if (!valid)
         throw Exception("Selection index out of range");
 }

@@ -21,7 +21,7 @@ QString ModelName(const char *itemText)
 std::vector<PumpLine> ChartPumps()
 {
     std::vector<PumpLine> pumps;
-    for (std::size_t i = 0; i < calc::kPumps.size(); ++i) {
+    for (std::size_t i = 0; i < calc::kPumps.Size(); ++i) {
         const calc::Choice<calc::PumpLine> &item = calc::kPumps.items[i];
         pumps.push_back({ModelName(item.text), static_cast<double>(item.value.atZeroHead),
                          static_cast<double>(item.value.slope),
@@ -41,7 +41,7 @@ constexpr double kNetworkResistance = 1.0;  // s in H = s·Q², m per (m³/h)²
 // One colour a pump line, lowest head first; the chart has room for this many pumps.
 const QColor kPumpColours[] = {QColor(0, 140, 60),  QColor(20, 70, 200), QColor(150, 60, 170),
                                QColor(200, 120, 0), QColor(0, 150, 160), QColor(120, 80, 40)};
-static_assert(calc::kPumps.size() <= std::size(kPumpColours), "a colour for every pump line");
+static_assert(calc::kPumps.Size() <= std::size(kPumpColours), "a colour for every pump line");
 constexpr qreal kLegendRow = 16;  // px
 
 class ChartFrame {

@@ -275,7 +275,8 @@ protected:
         }
         const BoxTexts shown = Shown();
         for (std::size_t i = 0; i < shown.size(); ++i)
-            EXPECT_EQ(shown[i], expected.boxes[i]) << BoxOfResult(Page(), i)->objectName().toStdString();
+            EXPECT_EQ(shown[i], expected.boxes[i])
+                << BoxOfResult(Page(), i)->objectName().toStdString();
         if (expected.report && expected.written > 0)
             ++partialWrites_;
         model_ = expected.boxes;
