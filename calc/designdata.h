@@ -1,16 +1,104 @@
 #pragma once
 
-// The built-in design data of the sizing: the floor pipe, the mixing unit, the heat table and
-// the pump lines. Change them here; the sizing and the pump chart picture both read them.
+// The built-in design data of the sizing: the choice lists of the calculator page, the floor
+// pipe, the mixing unit, the heat table and the pump lines. Each fact is written here once; the
+// page builds its drop-down lists from these tables, the sizing reads their values, and the
+// pump chart picture draws the pump list.
 
+#include <algorithm>
 #include <array>
+#include <cstddef>
+#include <span>
+#include <string_view>
 
 namespace calc {
 
-// The floor pipe (metal-plastic 16 x 2.0) and the water in it.
-inline constexpr double kFloorPipeInnerDiameter = 12;  // mm
-inline constexpr double kFloorPipeRoughness = 0.01;    // mm
-inline constexpr double kWaterViscosity = 0.61;        // mm²/s
+// One item of a drop-down list: the value the sizing uses and the text the list shows (UTF-8).
+template <class Value>
+struct Choice {
+    Value value;
+    const char *text;
+};
+
+// What a drop-down list shows, whatever its values: its item texts and the position selected
+// at start.
+struct ChoiceTexts {
+    std::span<const char *const> texts;
+    int selectedAtStart;
+};
+
+// A drop-down list's items by position, and the position selected at start.
+template <class Value, std::size_t Count>
+struct ChoiceList {
+    std::array<Choice<Value>, Count> items;
+    int selectedAtStart;
+    std::array<const char *, Count> texts;  // the items' texts, gathered by Choices below
+
+    static constexpr std::size_t Size() { return Count; }
+    constexpr const Value &ValueAt(int position) const { return items.at(position).value; }
+    constexpr ChoiceTexts Shown() const { return {texts, selectedAtStart}; }
+};
+
+// Builds a list from its rows, so that a new row needs no count written beside it.
+template <class Value, std::size_t Count>
+constexpr ChoiceList<Value, Count> Choices(const Choice<Value> (&items)[Count],
+                                           int selectedAtStart)
+{
+    ChoiceList<Value, Count> list{std::to_array(items), selectedAtStart, {}};
+    for (std::size_t i = 0; i < Count; ++i)
+        list.texts[i] = items[i].text;
+    return list;
+}
+
+// The position of the item showing `text`, or -1.
+template <class Value, std::size_t Count>
+constexpr int PositionOf(const ChoiceList<Value, Count> &list, std::string_view text)
+{
+    for (std::size_t i = 0; i < Count; ++i) {
+        if (text == list.items[i].text)
+            return int(i);
+    }
+    return -1;
+}
+
+// Boiler supply temperatures and set temperatures of the thermostatic head (°C).
+inline constexpr auto kBoilerTemperatures =
+    Choices<int>({{50, "50"}, {60, "60"}, {70, "70"}, {80, "80"}, {90, "90"}}, 2);
+inline constexpr auto kSetTemperatures =
+    Choices<int>({{35, "35"}, {40, "40"}, {45, "45"}, {50, "50"}, {55, "55"}, {60, "60"}}, 3);
+
+// Temperature drops across a floor circuit (K); a drop's position is also its column in the
+// heat table.
+inline constexpr auto kTemperatureDrops = Choices<int>({{5, "5"}, {10, "10"}}, 0);
+
+// Laying pitches of the floor pipe (mm).
+inline constexpr auto kPitches = Choices<int>({{100, "100"}, {150, "150"}, {200, "200"}}, 1);
+
+// The floor pipe (metal-plastic 16 x 2.0). The list shows it, but the calculation always uses
+// this one built-in pipe, whatever the list holds.
+struct FloorPipe {
+    double innerDiameter;  // mm
+    double roughness;      // mm
+};
+inline constexpr FloorPipe kFloorPipe{12, 0.01};
+inline constexpr auto kFloorPipes = Choices<FloorPipe>({{kFloorPipe, "М/П  Ф16-2,0"}}, 0);
+
+// A pump's line: flow (m³/h) = atZeroHead - slope * head (m), used without a lower limit.
+struct PumpLine {
+    long double atZeroHead;
+    long double slope;
+};
+inline constexpr auto kPumps = Choices<PumpLine>({
+    {{4, 2.0L / 3.0L}, "willo 25/6"},
+    {{3, 0.75L}, "willo 25/4"},
+    {{5, 0.625L}, "willo 25/8"},
+}, 0);
+
+// The pipe length of one circuit that the length box holds at start (m, as typed).
+inline constexpr const char *kPipeLengthAtStart = "80";
+
+// The water in the floor pipe.
+inline constexpr double kWaterViscosity = 0.61;  // mm²/s
 inline constexpr int kWaterHeatConstant = 1163;
 
 // Both branches of the mixing unit, and their local-resistance coefficients.
@@ -21,36 +109,21 @@ inline constexpr long double kBoilerBranchAllowance = 1.05L;
 
 inline constexpr int kMostCircuits = 50;
 
-// Heat output of 100 m of floor pipe (W) at a set temperature, for 5 K and 10 K drops.
-struct DesignRow {
-    int setTemperature;  // °C
-    int heatAt5K;
-    int heatAt10K;
-};
+// Heat output of 100 m of floor pipe (W), by pitch, then set temperature, then drop: one row
+// per pitch, one pair per set temperature, in the order of the lists above.
+using HeatByDrop = std::array<int, kTemperatureDrops.Size()>;
+inline constexpr std::array<std::array<HeatByDrop, kSetTemperatures.Size()>, kPitches.Size()>
+    kHeatTable = {{
+        {{{314, 202}, {544, 428}, {778, 661}, {1015, 896}, {1254, 1135}, {1495, 1375}}},
+        {{{408, 262}, {705, 556}, {1008, 856}, {1314, 1160}, {1622, 1468}, {1932, 1777}}},
+        {{{481, 310}, {831, 655}, {1187, 1009}, {1546, 1366}, {1908, 1727}, {2272, 2090}}},
+    }};
 
-// Laying pitches (mm), and the design table by pitch, then set temperature.
-inline constexpr std::array<int, 3> kPitches = {100, 150, 200};
-inline constexpr std::array<std::array<DesignRow, 6>, 3> kDesignTable = {{
-    {{{35, 314, 202}, {40, 544, 428}, {45, 778, 661}, {50, 1015, 896}, {55, 1254, 1135},
-      {60, 1495, 1375}}},
-    {{{35, 408, 262}, {40, 705, 556}, {45, 1008, 856}, {50, 1314, 1160}, {55, 1622, 1468},
-      {60, 1932, 1777}}},
-    {{{35, 481, 310}, {40, 831, 655}, {45, 1187, 1009}, {50, 1546, 1366}, {55, 1908, 1727},
-      {60, 2272, 2090}}},
-}};
-
-// A pump's line: flow (m³/h) = atZeroHead - slope * head (m), used without a lower limit.
-struct PumpLine {
-    const char *name;
-    long double atZeroHead;
-    long double slope;
-};
-
-// In the order of the calculator page's pump list.
-inline constexpr std::array<PumpLine, 3> kPumpLines = {{
-    {"willo 25/6", 4, 2.0L / 3.0L},
-    {"willo 25/4", 3, 0.75L},
-    {"willo 25/8", 5, 0.625L},
-}};
+// A row or pair left out of the heat table would read as zero heat: refuse it at build time.
+static_assert(std::ranges::all_of(kHeatTable, [](const auto &row) {
+    return std::ranges::all_of(row, [](const HeatByDrop &pair) {
+        return std::ranges::all_of(pair, [](int heat) { return heat > 0; });
+    });
+}));
 
 } // namespace calc

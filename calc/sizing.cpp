@@ -16,19 +16,15 @@ using fp::Store;
 
 namespace {
 
-constexpr int kBoilerTemperatureCount = 5;
-constexpr int kTemperatureDropCount = 2;
-constexpr int kPipeCount = 1;
-
 bool InRange(int index, std::size_t count) { return index >= 0 && std::size_t(index) < count; }
 
 void CheckSelections(const SizingInputs &in)
 {
-    const bool valid = InRange(in.BoilerTempIndex, kBoilerTemperatureCount)
-        && InRange(in.SetTempIndex, kDesignTable[0].size())
-        && InRange(in.TempDropIndex, kTemperatureDropCount)
-        && InRange(in.PitchIndex, kPitches.size()) && InRange(in.PipeIndex, kPipeCount)
-        && InRange(in.PumpIndex, kPumpLines.size());
+    const bool valid = InRange(in.BoilerTempIndex, kBoilerTemperatures.Size())
+        && InRange(in.SetTempIndex, kSetTemperatures.Size())
+        && InRange(in.TempDropIndex, kTemperatureDrops.Size())
+        && InRange(in.PitchIndex, kPitches.Size()) && InRange(in.PipeIndex, kFloorPipes.Size())
+        && InRange(in.PumpIndex, kPumps.Size());
     if (!valid)
         throw Exception("Selection index out of range");
 }
@@ -94,21 +90,21 @@ SizingOutcome SizeMixingUnit(const SizingInputs &in, SizingResults &out)
 {
     CheckSelections(in);
     const double length = ReadPipeLength(in.PipeLengthText);
-    const int pitch = kPitches[in.PitchIndex];
-    const DesignRow &row = kDesignTable[in.PitchIndex][in.SetTempIndex];
-    const int boilerTemperature = 10 * in.BoilerTempIndex + 50;
-    if (boilerTemperature < row.setTemperature)
+    const int pitch = kPitches.ValueAt(in.PitchIndex);
+    const int setTemperature = kSetTemperatures.ValueAt(in.SetTempIndex);
+    const int boilerTemperature = kBoilerTemperatures.ValueAt(in.BoilerTempIndex);
+    if (boilerTemperature < setTemperature)
         return SizingOutcome::SetTempAboveBoiler;
 
-    const int drop = in.TempDropIndex == 0 ? 5 : 10;
-    const int heat = in.TempDropIndex == 0 ? row.heatAt5K : row.heatAt10K;
+    const int drop = kTemperatureDrops.ValueAt(in.TempDropIndex);
+    const int heat = kHeatTable[in.PitchIndex][in.SetTempIndex][in.TempDropIndex];
     const double power = Store(Ext(length) * heat * 10);
     const double flow = FlowFor(power, drop);
     out.CircuitFlow = RoundedToHundredths(flow);
 
     const double frictionHead =
-        formul(kFloorPipeRoughness, kWaterViscosity, flow, kFloorPipeInnerDiameter, length);
-    const double boilerDifference = boilerTemperature - (row.setTemperature - drop);
+        formul(kFloorPipe.roughness, kWaterViscosity, flow, kFloorPipe.innerDiameter, length);
+    const double boilerDifference = boilerTemperature - (setTemperature - drop);
     const double boilerFlow = FlowFor(power, int(boilerDifference));
     const double recirculationFlow = Store(Ext(flow) - boilerFlow);
     const double boilerShare = Store(Ext(boilerFlow) / (Ext(boilerFlow) + recirculationFlow));
@@ -116,7 +112,7 @@ SizingOutcome SizeMixingUnit(const SizingInputs &in, SizingResults &out)
         Store(Ext(recirculationFlow) / (Ext(boilerFlow) + recirculationFlow));
 
     const CircuitSearch search = SearchCircuits(flow, frictionHead, boilerShare,
-                                                recirculationShare, kPumpLines[in.PumpIndex]);
+                                                recirculationShare, kPumps.ValueAt(in.PumpIndex));
     out.UnitResistance = RoundedToHundredths(search.unitLoss);
     out.MaxCircuits = search.circuits;
     out.ManifoldHead = frictionHead;

@@ -1,22 +1,26 @@
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 
+#include "calc/designdata.h"
+
 namespace calc {
 
-// The calculator page's inputs: list positions and the length exactly as typed.
+// The calculator page's inputs: positions in the lists of calc/designdata.h and the length
+// exactly as typed; a default record holds what the page shows at start.
 struct SizingInputs {
-    int BoilerTempIndex = 2;  // 50, 60, 70, 80, 90 °C
-    int SetTempIndex = 3;     // 35, 40, 45, 50, 55, 60 °C
-    int TempDropIndex = 0;    // 5 K, 10 K
-    std::string PipeLengthText = "80";
-    int PitchIndex = 1;       // 100, 150, 200 mm
-    int PipeIndex = 0;        // the one built-in floor pipe
-    int PumpIndex = 0;        // willo 25/6, 25/4, 25/8
+    int BoilerTempIndex = kBoilerTemperatures.selectedAtStart;
+    int SetTempIndex = kSetTemperatures.selectedAtStart;
+    int TempDropIndex = kTemperatureDrops.selectedAtStart;
+    std::string PipeLengthText = kPipeLengthAtStart;
+    int PitchIndex = kPitches.selectedAtStart;
+    int PipeIndex = kFloorPipes.selectedAtStart;
+    int PumpIndex = kPumps.selectedAtStart;
 };
 
-// Each field is empty until the sizing run sets it; they are set in declaration order.
+// Each field is empty until the sizing run sets it; they are set in the order of kResultOrder.
 struct SizingResults {
     std::optional<double> CircuitFlow;     // l/min
     std::optional<double> UnitResistance;  // m of water column
@@ -25,6 +29,15 @@ struct SizingResults {
     std::optional<double> HeatOutput;      // kW
     std::optional<double> SpecificOutput;  // W/m²
     std::optional<double> Area;            // m²
+};
+
+// The seven results in the order the run sets them, which is also the order the page writes
+// them into its boxes.
+using ResultField = std::optional<double> SizingResults::*;
+inline constexpr std::array<ResultField, 7> kResultOrder = {
+    &SizingResults::CircuitFlow,  &SizingResults::UnitResistance, &SizingResults::MaxCircuits,
+    &SizingResults::ManifoldHead, &SizingResults::HeatOutput,     &SizingResults::SpecificOutput,
+    &SizingResults::Area,
 };
 
 enum class SizingOutcome { Computed, SetTempAboveBoiler };

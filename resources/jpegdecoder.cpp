@@ -56,7 +56,7 @@ public:
 
 // Returns true with every row written to sink, or false with errors->message set. Holds only
 // plain C data, as a longjmp lands here from inside libjpeg.
-bool decodeInto(const QByteArray &data, RowSink &sink, StrictErrors &errors)
+bool DecodeInto(const QByteArray &data, RowSink &sink, StrictErrors &errors)
 {
     jpeg_decompress_struct info;
     info.err = jpeg_std_error(&errors.base);
@@ -96,7 +96,7 @@ QImage DecodeJpeg(const QByteArray &data)
 {
     StrictErrors errors{};
     ImageRows rows;
-    if (!decodeInto(data, rows, errors))
+    if (!DecodeInto(data, rows, errors))
         throw JpegError(errors.message);
     return rows.image;
 }

@@ -9,7 +9,7 @@
 
 // Q_INIT_RESOURCE must be used outside any namespace. The pictures live in a static library,
 // whose resource initialiser the linker would otherwise drop.
-static void registerBuiltInPictures()
+static void RegisterBuiltInPictures()
 {
     Q_INIT_RESOURCE(pictures);
 }
@@ -17,9 +17,9 @@ static void registerBuiltInPictures()
 namespace resources {
 namespace {
 
-QByteArray builtInFile(std::string_view fileName)
+QByteArray BuiltInFile(std::string_view fileName)
 {
-    static const bool registered = (registerBuiltInPictures(), true);
+    static const bool registered = (RegisterBuiltInPictures(), true);
     Q_UNUSED(registered);
     const QResource file(QStringLiteral(":/varnelo/pictures/") +
                          QString::fromUtf8(fileName.data(), static_cast<qsizetype>(fileName.size())));
@@ -28,7 +28,7 @@ QByteArray builtInFile(std::string_view fileName)
     return QByteArray::fromRawData(reinterpret_cast<const char *>(file.data()), file.size());
 }
 
-QImage withKeyColourTransparent(const QImage &opaque)
+QImage WithKeyColourTransparent(const QImage &opaque)
 {
     if (opaque.isNull())
         return {};
@@ -51,19 +51,19 @@ class ApplicationIconEngine final : public QIconEngine {
 public:
     void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
     {
-        drawings().paint(painter, rect, Qt::AlignCenter, mode, state);
+        Drawings().paint(painter, rect, Qt::AlignCenter, mode, state);
     }
 
     // The size comes in device pixels; the decoded icon is asked at a ratio of 1 so that it
     // does not scale it a second time.
     QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
     {
-        return drawings().pixmap(size, 1.0, mode, state);
+        return Drawings().pixmap(size, 1.0, mode, state);
     }
 
     QSize actualSize(const QSize &size, QIcon::Mode mode, QIcon::State state) override
     {
-        return drawings().actualSize(size, mode, state);
+        return Drawings().actualSize(size, mode, state);
     }
 
     // Known without decoding: the sizes of the two drawings, as for an icon they were added to.
@@ -79,11 +79,11 @@ public:
     QIconEngine *clone() const override { return new ApplicationIconEngine(*this); }
 
 private:
-    const QIcon &drawings()
+    const QIcon &Drawings()
     {
         if (drawings_.isNull()) {
             for (const std::string_view file : {kIconFile, kLargeIconFile})
-                drawings_.addPixmap(QPixmap::fromImage(QImage::fromData(builtInFile(file), "PNG")));
+                drawings_.addPixmap(QPixmap::fromImage(QImage::fromData(BuiltInFile(file), "PNG")));
         }
         return drawings_;
     }
@@ -95,7 +95,7 @@ private:
 
 QByteArray PictureData(Picture picture)
 {
-    return builtInFile(PictureEntry(picture).fileName);
+    return BuiltInFile(PictureEntry(picture).fileName);
 }
 
 QImage LoadPicture(Picture picture)
@@ -105,8 +105,8 @@ QImage LoadPicture(Picture picture)
 
 QPixmap ButtonGlyph()
 {
-    const QImage glyph = QImage::fromData(builtInFile(kButtonGlyphFile), "BMP");
-    return QPixmap::fromImage(withKeyColourTransparent(glyph));
+    const QImage glyph = QImage::fromData(BuiltInFile(kButtonGlyphFile), "BMP");
+    return QPixmap::fromImage(WithKeyColourTransparent(glyph));
 }
 
 QIcon ApplicationIcon()

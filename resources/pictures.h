@@ -65,7 +65,7 @@ inline constexpr std::array<PictureFile, 17> kPictureFiles{{
 }};
 
 namespace detail {
-constexpr bool tableFollowsPictureOrder()
+constexpr bool TableFollowsPictureOrder()
 {
     for (std::size_t i = 0; i < kPictureFiles.size(); ++i) {
         if (kPictureFiles[i].picture != static_cast<Picture>(i))
@@ -74,7 +74,7 @@ constexpr bool tableFollowsPictureOrder()
     return true;
 }
 } // namespace detail
-static_assert(detail::tableFollowsPictureOrder(), "kPictureFiles must list the pictures in the order of Picture");
+static_assert(detail::TableFollowsPictureOrder(), "kPictureFiles must list the pictures in the order of Picture");
 
 inline constexpr std::string_view kButtonGlyphFile = "calculate-glyph.bmp";
 inline constexpr QSize kButtonGlyphSize{16, 15};

@@ -26,8 +26,6 @@ rm -rf "$reports"
 mkdir -p "$reports"
 export ASAN_OPTIONS="halt_on_error=1:detect_leaks=1:detect_stack_use_after_return=1:check_initialization_order=1:strict_init_order=1:log_path=$reports/asan"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
-export LSAN_OPTIONS="print_suppressions=0"
-[ -f "$root/tests/lsan.supp" ] && LSAN_OPTIONS+=":suppressions=$root/tests/lsan.supp"
 export QT_QPA_PLATFORM=offscreen
 
 status=0

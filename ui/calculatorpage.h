@@ -5,6 +5,7 @@
 #include <QList>
 #include <QWidget>
 
+#include <array>
 #include <functional>
 
 class DropDownList;
@@ -62,3 +63,57 @@ private:
 
     NoticeHandler showNotice_;
 };
+
+// Which drop-down list shows which choice list of calc/designdata.h and fills which input.
+struct ListInput {
+    DropDownList *CalculatorPage::*list;
+    calc::ChoiceTexts items;
+    int calc::SizingInputs::*field;
+};
+
+inline constexpr std::array<ListInput, 6> kListInputs = {{
+    {&CalculatorPage::ComboBox6, calc::kBoilerTemperatures.Shown(),
+     &calc::SizingInputs::BoilerTempIndex},
+    {&CalculatorPage::ComboBox4, calc::kSetTemperatures.Shown(), &calc::SizingInputs::SetTempIndex},
+    {&CalculatorPage::ComboBox1, calc::kTemperatureDrops.Shown(),
+     &calc::SizingInputs::TempDropIndex},
+    {&CalculatorPage::ComboBox5, calc::kPitches.Shown(), &calc::SizingInputs::PitchIndex},
+    {&CalculatorPage::ComboBox2, calc::kFloorPipes.Shown(), &calc::SizingInputs::PipeIndex},
+    {&CalculatorPage::ComboBox3, calc::kPumps.Shown(), &calc::SizingInputs::PumpIndex},
+}};
+
+// Which read-only box shows which result, top to bottom. The boxes are written in the order of
+// the results, calc::kResultOrder.
+struct ResultBox {
+    calc::ResultField field;
+    QLineEdit *CalculatorPage::*box;
+};
+
+inline constexpr std::array<ResultBox, 7> kResultBoxes = {{
+    {&calc::SizingResults::ManifoldHead, &CalculatorPage::Edit9},
+    {&calc::SizingResults::UnitResistance, &CalculatorPage::Edit3},
+    {&calc::SizingResults::MaxCircuits, &CalculatorPage::Edit5},
+    {&calc::SizingResults::CircuitFlow, &CalculatorPage::Edit6},
+    {&calc::SizingResults::SpecificOutput, &CalculatorPage::Edit8},
+    {&calc::SizingResults::HeatOutput, &CalculatorPage::Edit1},
+    {&calc::SizingResults::Area, &CalculatorPage::Edit13},
+}};
+
+// The box that shows `field`.
+constexpr QLineEdit *CalculatorPage::*BoxShowing(calc::ResultField field)
+{
+    for (const ResultBox &entry : kResultBoxes) {
+        if (entry.field == field)
+            return entry.box;
+    }
+    return nullptr;
+}
+
+// The page's result boxes in the order they are written.
+inline std::array<QLineEdit *, 7> ResultBoxesInOrder(const CalculatorPage &page)
+{
+    std::array<QLineEdit *, 7> boxes{};
+    for (std::size_t i = 0; i < boxes.size(); ++i)
+        boxes[i] = page.*BoxShowing(calc::kResultOrder[i]);
+    return boxes;
+}

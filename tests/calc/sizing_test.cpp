@@ -1,5 +1,7 @@
 #include <array>
 #include <optional>
+#include <string>
+#include <string_view>
 
 #include "calc/calc.h"
 #include "decimal_mark.h"
@@ -8,37 +10,45 @@ using namespace calc;
 
 namespace {
 
-// List positions of the calculator page's items.
-int BoilerIndex(int celsius) { return (celsius - 50) / 10; }
-int SetIndex(int celsius) { return (celsius - 35) / 5; }
-int DropIndex(int kelvin) { return kelvin == 5 ? 0 : 1; }
-int PitchIndexOf(int mm) { return (mm - 100) / 50; }
-enum Pump { Willo25_6 = 0, Willo25_4 = 1, Willo25_8 = 2 };
+// The list position of an item, found by the text the page shows for it.
+template <class List>
+int Position(const List &list, std::string_view shown)
+{
+    const int position = PositionOf(list, shown);
+    EXPECT_GE(position, 0) << "no item \"" << shown << "\"";
+    return position;
+}
 
-SizingInputs Inputs(int boiler, int set, int drop, const char *length, int pitch, Pump pump)
+std::string Shown(int value) { return std::to_string(value); }
+
+SizingInputs Inputs(int boiler, int set, int drop, const char *length, int pitch,
+                    std::string_view pump)
 {
     SizingInputs in;
-    in.BoilerTempIndex = BoilerIndex(boiler);
-    in.SetTempIndex = SetIndex(set);
-    in.TempDropIndex = DropIndex(drop);
+    in.BoilerTempIndex = Position(kBoilerTemperatures, Shown(boiler));
+    in.SetTempIndex = Position(kSetTemperatures, Shown(set));
+    in.TempDropIndex = Position(kTemperatureDrops, Shown(drop));
     in.PipeLengthText = length;
-    in.PitchIndex = PitchIndexOf(pitch);
+    in.PitchIndex = Position(kPitches, Shown(pitch));
     in.PipeIndex = 0;
-    in.PumpIndex = pump;
+    in.PumpIndex = Position(kPumps, pump);
     return in;
 }
+
+constexpr std::string_view Willo25_6 = "willo 25/6";
+constexpr std::string_view Willo25_4 = "willo 25/4";
+constexpr std::string_view Willo25_8 = "willo 25/8";
 
 // The seven boxes in the order the page writes them, as texts ("-" for a field not set).
 using Boxes = std::array<std::string, 7>;
 
 Boxes Texts(const SizingResults &r)
 {
-    const std::optional<double> fields[] = {r.CircuitFlow,  r.UnitResistance, r.MaxCircuits,
-                                            r.ManifoldHead, r.HeatOutput,     r.SpecificOutput,
-                                            r.Area};
     Boxes texts;
-    for (std::size_t i = 0; i < texts.size(); ++i)
-        texts[i] = fields[i] ? NumberToText(*fields[i]) : "-";
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        const std::optional<double> &field = r.*kResultOrder[i];
+        texts[i] = field ? NumberToText(*field) : "-";
+    }
     return texts;
 }
 
@@ -115,7 +125,7 @@ TEST(SizeMixingUnit, SpecificOutputDependsOnlyOnTableAndPitch)
 {
     WithDecimalMark guard(',');
     for (const char *length : {"5", "33,3", "80", "120"})
-        for (const Pump pump : {Willo25_6, Willo25_4, Willo25_8}) {
+        for (const std::string_view pump : {Willo25_6, Willo25_4, Willo25_8}) {
             SizingResults r;
             SizeMixingUnit(Inputs(70, 50, 5, length, 150, pump), r);
             EXPECT_EQ(NumberToText(*r.SpecificOutput), "87,6") << length << " pump " << pump;
@@ -215,9 +225,12 @@ TEST(SizeMixingUnit, RefusesListPositionsOutOfRange)
         return in;
     };
     const SizingInputs bad[] = {
-        withIndex(&SizingInputs::BoilerTempIndex, 5), withIndex(&SizingInputs::SetTempIndex, -1),
-        withIndex(&SizingInputs::TempDropIndex, 2),   withIndex(&SizingInputs::PitchIndex, 3),
-        withIndex(&SizingInputs::PipeIndex, 1),       withIndex(&SizingInputs::PumpIndex, 3),
+        withIndex(&SizingInputs::BoilerTempIndex, int(kBoilerTemperatures.Size())),
+        withIndex(&SizingInputs::SetTempIndex, -1),
+        withIndex(&SizingInputs::TempDropIndex, int(kTemperatureDrops.Size())),
+        withIndex(&SizingInputs::PitchIndex, int(kPitches.Size())),
+        withIndex(&SizingInputs::PipeIndex, int(kFloorPipes.Size())),
+        withIndex(&SizingInputs::PumpIndex, int(kPumps.Size())),
     };
     for (const auto &in : bad) {
         SizingResults r;
@@ -229,15 +242,16 @@ TEST(SizeMixingUnit, RefusesListPositionsOutOfRange)
 TEST(SizeMixingUnit, EveryListCombinationComputesOrAsksForTheNotice)
 {
     WithDecimalMark guard(',');
-    for (int boiler = 0; boiler < 5; ++boiler)
-        for (int set = 0; set < 6; ++set)
-            for (int drop = 0; drop < 2; ++drop)
-                for (int pitch = 0; pitch < 3; ++pitch)
-                    for (int pump = 0; pump < 3; ++pump) {
+    for (int boiler = 0; boiler < int(kBoilerTemperatures.Size()); ++boiler)
+        for (int set = 0; set < int(kSetTemperatures.Size()); ++set)
+            for (int drop = 0; drop < int(kTemperatureDrops.Size()); ++drop)
+                for (int pitch = 0; pitch < int(kPitches.Size()); ++pitch)
+                    for (int pump = 0; pump < int(kPumps.Size()); ++pump) {
                         SizingInputs in{boiler, set, drop, "80", pitch, 0, pump};
                         SizingResults r;
                         const auto outcome = SizeMixingUnit(in, r);
-                        const bool tooHot = 10 * boiler + 50 < 35 + 5 * set;
+                        const bool tooHot = std::stoi(kBoilerTemperatures.items[boiler].text)
+                            < std::stoi(kSetTemperatures.items[set].text);
                         EXPECT_EQ(outcome, tooHot ? SizingOutcome::SetTempAboveBoiler
                                                   : SizingOutcome::Computed);
                         if (!tooHot) {

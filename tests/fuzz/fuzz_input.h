@@ -12,7 +12,7 @@ class FuzzInput {
 public:
     FuzzInput(const std::uint8_t *data, std::size_t size) : data_(data), size_(size) {}
 
-    int Below(int count) { return pos_ < size_ ? data_[pos_++] % count : 0; }
+    int Below(std::size_t count) { return pos_ < size_ ? int(data_[pos_++] % count) : 0; }
     char DecimalMark() { return Below(2) == 0 ? ',' : '.'; }
     std::string Rest() const { return std::string(reinterpret_cast<const char *>(data_) + pos_, size_ - pos_); }
 

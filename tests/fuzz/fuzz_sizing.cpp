@@ -6,17 +6,9 @@
 
 namespace {
 
-using Fields = std::optional<double> calc::SizingResults::*;
-constexpr Fields kFields[] = {
-    &calc::SizingResults::CircuitFlow,  &calc::SizingResults::UnitResistance,
-    &calc::SizingResults::MaxCircuits,  &calc::SizingResults::ManifoldHead,
-    &calc::SizingResults::HeatOutput,   &calc::SizingResults::SpecificOutput,
-    &calc::SizingResults::Area,
-};
-
 bool SameResults(const calc::SizingResults &a, const calc::SizingResults &b)
 {
-    for (const Fields field : kFields)
+    for (const calc::ResultField field : calc::kResultOrder)
         if (a.*field != b.*field)
             return false;
     return true;
@@ -33,7 +25,7 @@ calc::SizingResults DefaultRun()
 void RequireFieldsInOrder(const calc::SizingResults &results)
 {
     bool missing = false;
-    for (const Fields field : kFields) {
+    for (const calc::ResultField field : calc::kResultOrder) {
         if (missing && (results.*field).has_value())
             std::abort();
         missing = missing || !(results.*field).has_value();
@@ -50,11 +42,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     FuzzInput input(data, size);
     calc::SetLocaleDecimalMark(input.DecimalMark());
     calc::SizingInputs inputs;
-    inputs.BoilerTempIndex = input.Below(5);
-    inputs.SetTempIndex = input.Below(6);
-    inputs.TempDropIndex = input.Below(2);
-    inputs.PitchIndex = input.Below(3);
-    inputs.PumpIndex = input.Below(3);
+    inputs.BoilerTempIndex = input.Below(calc::kBoilerTemperatures.Size());
+    inputs.SetTempIndex = input.Below(calc::kSetTemperatures.Size());
+    inputs.TempDropIndex = input.Below(calc::kTemperatureDrops.Size());
+    inputs.PitchIndex = input.Below(calc::kPitches.Size());
+    inputs.PumpIndex = input.Below(calc::kPumps.Size());
     inputs.PipeLengthText = input.Rest();
     calc::SizingResults results;
     try {

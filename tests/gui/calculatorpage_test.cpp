@@ -21,7 +21,7 @@ const QString kNoticeText = QStringLiteral("Настроечная темпер�
 // heat output, specific output, area.
 std::array<QLineEdit *, 7> ResultBoxes(CalculatorPage &page)
 {
-    return {page.Edit6, page.Edit3, page.Edit5, page.Edit9, page.Edit1, page.Edit8, page.Edit13};
+    return ResultBoxesInOrder(page);
 }
 
 std::array<QString, 7> ResultTexts(CalculatorPage &page)

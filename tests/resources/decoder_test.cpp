@@ -20,12 +20,12 @@ using resources::JpegError;
 using resources::Picture;
 
 // The photograph is the picture shown at start-up; the damaged copies are made from it.
-QByteArray photo()
+QByteArray Photo()
 {
     return resources::PictureData(Picture::UnitPhoto);
 }
 
-std::string decodeFailure(const QByteArray &data)
+std::string DecodeFailure(const QByteArray &data)
 {
     try {
         DecodeJpeg(data);
@@ -37,7 +37,7 @@ std::string decodeFailure(const QByteArray &data)
 
 TEST(JpegDecoder, DecodesThePhotographInTrueColours)
 {
-    const QImage image = DecodeJpeg(photo());
+    const QImage image = DecodeJpeg(Photo());
     ASSERT_EQ(image.size(), QSize(220, 397));
     EXPECT_EQ(image.format(), QImage::Format_RGB32);
     // White studio background in the corner, the green pump body in the middle.
@@ -64,15 +64,15 @@ class TruncatedPhoto : public testing::TestWithParam<Truncation> {};
 
 TEST_P(TruncatedPhoto, IsReportedNotPadded)
 {
-    const QByteArray whole = photo();
+    const QByteArray whole = Photo();
     const qsizetype kept = GetParam().keptBytes(whole);
     ASSERT_GT(kept, 0);
     ASSERT_LT(kept, whole.size());
-    const std::string reason = decodeFailure(whole.left(kept));
+    const std::string reason = DecodeFailure(whole.left(kept));
     EXPECT_FALSE(reason.empty()) << "a copy cut to " << kept << " bytes decoded without complaint";
 }
 
-qsizetype endOfFirstScanHeader(const QByteArray &jpeg)
+qsizetype EndOfFirstScanHeader(const QByteArray &jpeg)
 {
     const auto sos = testjpeg::FindSegment(jpeg, 0xDA);
     return sos ? sos->offset + sos->length : 0;
@@ -81,7 +81,7 @@ qsizetype endOfFirstScanHeader(const QByteArray &jpeg)
 INSTANTIATE_TEST_SUITE_P(
     JpegDecoder, TruncatedPhoto,
     testing::Values(Truncation{"InsideTheHeaders", [](const QByteArray &) { return qsizetype{100}; }},
-                    Truncation{"RightAfterTheFirstScanHeader", endOfFirstScanHeader},
+                    Truncation{"RightAfterTheFirstScanHeader", EndOfFirstScanHeader},
                     Truncation{"AtHalf", [](const QByteArray &jpeg) { return jpeg.size() / 2; }},
                     Truncation{"InTheLastScan", [](const QByteArray &jpeg) { return jpeg.size() - 200; }},
                     Truncation{"WithoutTheEndMarker", [](const QByteArray &jpeg) { return jpeg.size() - 2; }}),
@@ -89,7 +89,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(JpegDecoder, TruncationMessageNamesThePrematureEnd)
 {
-    EXPECT_NE(decodeFailure(photo().left(photo().size() / 2)).find("Premature end"), std::string::npos);
+    EXPECT_NE(DecodeFailure(Photo().left(Photo().size() / 2)).find("Premature end"), std::string::npos);
 }
 
 struct Damage {
@@ -106,13 +106,13 @@ class CorruptedPhoto : public testing::TestWithParam<Damage> {};
 
 TEST_P(CorruptedPhoto, IsReported)
 {
-    QByteArray damaged = photo();
+    QByteArray damaged = Photo();
     GetParam().apply(damaged);
-    ASSERT_NE(damaged, photo());
-    EXPECT_FALSE(decodeFailure(damaged).empty());
+    ASSERT_NE(damaged, Photo());
+    EXPECT_FALSE(DecodeFailure(damaged).empty());
 }
 
-void zeroFrameHeight(QByteArray &jpeg)
+void ZeroFrameHeight(QByteArray &jpeg)
 {
     const auto frame = testjpeg::FindSegment(jpeg, 0xC2);
     ASSERT_TRUE(frame);
@@ -120,7 +120,7 @@ void zeroFrameHeight(QByteArray &jpeg)
     jpeg[frame->offset + 6] = 0;
 }
 
-void overfillHuffmanTable(QByteArray &jpeg)
+void OverfillHuffmanTable(QByteArray &jpeg)
 {
     const auto table = testjpeg::FindSegment(jpeg, 0xC4);
     ASSERT_TRUE(table);
@@ -128,19 +128,19 @@ void overfillHuffmanTable(QByteArray &jpeg)
     jpeg[table->offset + 5] = static_cast<char>(0xFF);
 }
 
-void insertMarkerIntoScanData(QByteArray &jpeg)
+void InsertMarkerIntoScanData(QByteArray &jpeg)
 {
     const qsizetype middle = jpeg.size() / 2;
     jpeg[middle] = static_cast<char>(0xFF);
     jpeg[middle + 1] = static_cast<char>(0xD4);  // a restart marker, in a file that has no restarts
 }
 
-void breakStartOfImage(QByteArray &jpeg)
+void BreakStartOfImage(QByteArray &jpeg)
 {
     jpeg[1] = static_cast<char>(0xD9);
 }
 
-void claimLosslessFrame(QByteArray &jpeg)
+void ClaimLosslessFrame(QByteArray &jpeg)
 {
     const auto frame = testjpeg::FindSegment(jpeg, 0xC2);
     ASSERT_TRUE(frame);
@@ -149,13 +149,13 @@ void claimLosslessFrame(QByteArray &jpeg)
 
 INSTANTIATE_TEST_SUITE_P(
     JpegDecoder, CorruptedPhoto,
-    testing::Values(Damage{"FrameHeightZero", zeroFrameHeight}, Damage{"HuffmanTableOverfull", overfillHuffmanTable},
-                    Damage{"MarkerInScanData", insertMarkerIntoScanData}, Damage{"StartOfImageBroken", breakStartOfImage},
-                    Damage{"UnsupportedFrameType", claimLosslessFrame}),
+    testing::Values(Damage{"FrameHeightZero", ZeroFrameHeight}, Damage{"HuffmanTableOverfull", OverfillHuffmanTable},
+                    Damage{"MarkerInScanData", InsertMarkerIntoScanData}, Damage{"StartOfImageBroken", BreakStartOfImage},
+                    Damage{"UnsupportedFrameType", ClaimLosslessFrame}),
     [](const testing::TestParamInfo<Damage> &info) { return std::string(info.param.name); });
 
 // Files written by another encoder (Qt's, used here only to write): baseline, not progressive.
-QByteArray encodedElsewhere(const QImage &image)
+QByteArray EncodedElsewhere(const QImage &image)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -168,7 +168,7 @@ TEST(JpegDecoder, DecodesABaselineGreyFileAsEqualChannels)
     QImage grey(40, 30, QImage::Format_Grayscale8);
     for (int y = 0; y < grey.height(); ++y)
         std::memset(grey.scanLine(y), 40 + 5 * y, static_cast<std::size_t>(grey.width()));
-    const QByteArray file = encodedElsewhere(grey);
+    const QByteArray file = EncodedElsewhere(grey);
     if (file.isEmpty())
         GTEST_SKIP() << "no JPEG writer in this Qt";
     ASSERT_TRUE(testjpeg::FindSegment(file, 0xC0)) << "expected a baseline file";
@@ -184,7 +184,7 @@ TEST(JpegDecoder, DecodesABaselineColourFile)
 {
     QImage colour(40, 30, QImage::Format_RGB32);
     colour.fill(QColor(30, 160, 220));
-    const QByteArray file = encodedElsewhere(colour);
+    const QByteArray file = EncodedElsewhere(colour);
     if (file.isEmpty())
         GTEST_SKIP() << "no JPEG writer in this Qt";
     const QColor pixel = DecodeJpeg(file).pixelColor(20, 15);
@@ -199,12 +199,12 @@ TEST(JpegDecoder, RejectsDataThatIsNoJpegAtAll)
     ASSERT_TRUE(icon.open(QIODevice::ReadOnly));
     const QByteArray inputs[] = {QByteArray(), QByteArray("Varnelo"), QByteArray(1000, '\0'), icon.readAll()};
     for (const QByteArray &input : inputs)
-        EXPECT_FALSE(decodeFailure(input).empty()) << input.size() << " bytes were accepted";
+        EXPECT_FALSE(DecodeFailure(input).empty()) << input.size() << " bytes were accepted";
 }
 
 TEST(JpegDecoder, SaysWhyItRejectsNonJpegData)
 {
-    EXPECT_NE(decodeFailure(QByteArray("GIF89a and more")).find("Not a JPEG file"), std::string::npos);
+    EXPECT_NE(DecodeFailure(QByteArray("GIF89a and more")).find("Not a JPEG file"), std::string::npos);
 }
 
 TEST(JpegDecoder, ErrorIsARuntimeError)
@@ -214,8 +214,8 @@ TEST(JpegDecoder, ErrorIsARuntimeError)
 
 TEST(JpegDecoder, DecodesAgainAfterAFailure)
 {
-    EXPECT_FALSE(decodeFailure(photo().left(300)).empty());
-    EXPECT_EQ(DecodeJpeg(photo()).size(), QSize(220, 397));
+    EXPECT_FALSE(DecodeFailure(Photo().left(300)).empty());
+    EXPECT_EQ(DecodeJpeg(Photo()).size(), QSize(220, 397));
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "calc/sizing.h"
 #include "resources/pictures.h"
 #include "tools/axonometry.h"
 #include "tools/catalogue.h"
@@ -10,8 +11,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <ostream>
 #include <string>
+#include <vector>
 
 namespace resources {
 
@@ -73,23 +76,49 @@ TEST(UnitPhotoDrawing, IsTheGreenPumpOnWhite)
 
 TEST(PumpChart, OperatingPointLiesOnThePumpLineAndTheNetworkCurve)
 {
-    for (const tools::PumpLine &pump : tools::kPumpLines) {
+    for (const tools::PumpLine &pump : tools::ChartPumps()) {
+        const std::string name = pump.name.toStdString();
         for (const double resistance : {0.5, 1.0, 2.0}) {
             const QPointF point = tools::OperatingPoint(pump, resistance);
             EXPECT_NEAR(point.x(), pump.flowAtZeroHead - pump.flowPerMetre * point.y(), 1e-9)
-                << pump.name;
-            EXPECT_NEAR(point.y(), resistance * point.x() * point.x(), 1e-9) << pump.name;
+                << name;
+            EXPECT_NEAR(point.y(), resistance * point.x() * point.x(), 1e-9) << name;
             EXPECT_GT(point.x(), 0.0);
         }
     }
 }
 
-TEST(PumpChart, DrawsTheCalculatorsPumpLines)
+TEST(PumpChart, NamesAPumpByTheModelInItsListText)
 {
-    ASSERT_EQ(tools::kPumpLines.size(), 3u);
-    EXPECT_EQ(tools::kPumpLines[1].flowAtZeroHead / tools::kPumpLines[1].flowPerMetre, 6.0);
-    EXPECT_EQ(tools::kPumpLines[0].flowAtZeroHead / tools::kPumpLines[0].flowPerMetre, 4.0);
-    EXPECT_EQ(tools::kPumpLines[2].flowAtZeroHead / tools::kPumpLines[2].flowPerMetre, 8.0);
+    EXPECT_EQ(tools::ModelName("willo 25/6"), QStringLiteral("25/6"));
+    EXPECT_EQ(tools::ModelName("maker two words 30/10"), QStringLiteral("30/10"));
+}
+
+// The chart draws every pump of the calculator's list, by its line and model, lowest head
+// first, and marks the one the page selects at start.
+TEST(PumpChart, DrawsEveryPumpOfTheCalculatorsList)
+{
+    const std::vector<tools::PumpLine> pumps = tools::ChartPumps();
+    ASSERT_EQ(pumps.size(), calc::kPumps.Size());
+    std::vector<bool> drawn(calc::kPumps.Size(), false);
+    double previousHead = 0;
+    for (const tools::PumpLine &pump : pumps) {
+        int position = -1;
+        for (std::size_t i = 0; i < calc::kPumps.Size(); ++i) {
+            if (tools::ModelName(calc::kPumps.items[i].text) == pump.name)
+                position = int(i);
+        }
+        ASSERT_GE(position, 0) << pump.name.toStdString();
+        const calc::PumpLine &line = calc::kPumps.ValueAt(position);
+        EXPECT_EQ(pump.flowAtZeroHead, static_cast<double>(line.atZeroHead));
+        EXPECT_EQ(pump.flowPerMetre, static_cast<double>(line.slope));
+        EXPECT_EQ(pump.chosen, position == calc::SizingInputs{}.PumpIndex);
+        drawn[std::size_t(position)] = true;
+        const double head = pump.flowAtZeroHead / pump.flowPerMetre;
+        EXPECT_GT(head, previousHead) << "lowest head first";
+        previousHead = head;
+    }
+    EXPECT_EQ(std::ranges::count(drawn, true), std::ptrdiff_t(drawn.size()));
 }
 
 TEST(Blurred, SpreadsAPointAndKeepsItsWeight)

@@ -9,7 +9,7 @@
 
 namespace {
 
-bool isMagentaLike(const QColor &colour)
+bool IsMagentaLike(const QColor &colour)
 {
     return colour.red() > 180 && colour.blue() > 180 && colour.green() < 100;
 }
@@ -48,7 +48,7 @@ TEST(ButtonGlyph, LeavesNoMagentaFringe)
     for (int y = 0; y < glyph.height(); ++y) {
         for (int x = 0; x < glyph.width(); ++x) {
             const QColor pixel = glyph.pixelColor(x, y);
-            EXPECT_TRUE(pixel.alpha() == 0 || !isMagentaLike(pixel)) << x << "," << y;
+            EXPECT_TRUE(pixel.alpha() == 0 || !IsMagentaLike(pixel)) << x << "," << y;
         }
     }
 }

@@ -3,7 +3,7 @@
 namespace testjpeg {
 namespace {
 
-unsigned byteAt(const QByteArray &data, qsizetype index)
+unsigned ByteAt(const QByteArray &data, qsizetype index)
 {
     return static_cast<unsigned char>(data[index]);
 }
@@ -12,15 +12,15 @@ unsigned byteAt(const QByteArray &data, qsizetype index)
 
 std::optional<QList<Segment>> HeaderSegments(const QByteArray &jpeg)
 {
-    if (jpeg.size() < 4 || byteAt(jpeg, 0) != 0xFF || byteAt(jpeg, 1) != 0xD8)
+    if (jpeg.size() < 4 || ByteAt(jpeg, 0) != 0xFF || ByteAt(jpeg, 1) != 0xD8)
         return std::nullopt;
     QList<Segment> segments{{0xD8, 0, 2}};
     qsizetype at = 2;
     while (at + 4 <= jpeg.size()) {
-        if (byteAt(jpeg, at) != 0xFF)
+        if (ByteAt(jpeg, at) != 0xFF)
             return std::nullopt;
-        const auto marker = static_cast<unsigned char>(byteAt(jpeg, at + 1));
-        const qsizetype length = 2 + static_cast<qsizetype>(byteAt(jpeg, at + 2) << 8 | byteAt(jpeg, at + 3));
+        const auto marker = static_cast<unsigned char>(ByteAt(jpeg, at + 1));
+        const qsizetype length = 2 + static_cast<qsizetype>(ByteAt(jpeg, at + 2) << 8 | ByteAt(jpeg, at + 3));
         if (at + length > jpeg.size())
             return std::nullopt;
         segments.push_back({marker, at, length});

@@ -27,38 +27,22 @@ constexpr int kFreshCheckEvery = 50;
 
 const QString kNoticeText = QStringLiteral("Настроечная температура не должна превышать температуру котла!");
 
-// The drop-down lists, each with its number of items and the input field it fills.
-struct ListControl {
-    DropDownList *CalculatorPage::*control;
-    int items;
-    int calc::SizingInputs::*field;
-};
+// The drop-down lists and the positions they hold at start, from the page's own table.
+constexpr std::size_t kListCount = kListInputs.size();
 
-constexpr std::array<ListControl, 6> kLists = {{
-    {&CalculatorPage::ComboBox6, 5, &calc::SizingInputs::BoilerTempIndex},
-    {&CalculatorPage::ComboBox4, 6, &calc::SizingInputs::SetTempIndex},
-    {&CalculatorPage::ComboBox1, 2, &calc::SizingInputs::TempDropIndex},
-    {&CalculatorPage::ComboBox5, 3, &calc::SizingInputs::PitchIndex},
-    {&CalculatorPage::ComboBox2, 1, &calc::SizingInputs::PipeIndex},
-    {&CalculatorPage::ComboBox3, 3, &calc::SizingInputs::PumpIndex},
-}};
-constexpr std::array<int, 6> kStoredPositions = {2, 3, 0, 1, 0, 0};
+std::array<int, kListCount> StoredPositions()
+{
+    std::array<int, kListCount> positions{};
+    for (std::size_t i = 0; i < kListCount; ++i)
+        positions[i] = kListInputs[i].items.selectedAtStart;
+    return positions;
+}
 
 // The result boxes in the order of the results.
-struct ResultBox {
-    QLineEdit *CalculatorPage::*box;
-    std::optional<double> calc::SizingResults::*field;
-};
-
-constexpr std::array<ResultBox, 7> kResults = {{
-    {&CalculatorPage::Edit6, &calc::SizingResults::CircuitFlow},
-    {&CalculatorPage::Edit3, &calc::SizingResults::UnitResistance},
-    {&CalculatorPage::Edit5, &calc::SizingResults::MaxCircuits},
-    {&CalculatorPage::Edit9, &calc::SizingResults::ManifoldHead},
-    {&CalculatorPage::Edit1, &calc::SizingResults::HeatOutput},
-    {&CalculatorPage::Edit8, &calc::SizingResults::SpecificOutput},
-    {&CalculatorPage::Edit13, &calc::SizingResults::Area},
-}};
+QLineEdit *BoxOfResult(CalculatorPage &page, std::size_t result)
+{
+    return page.*BoxShowing(calc::kResultOrder[result]);
+}
 
 // What a freshly started program shows for the stored defaults, written with ".".
 constexpr std::array<const char *, 7> kFreshDefaults = {"3.01", "0.85", "10", "2.1942",
@@ -69,7 +53,7 @@ using BoxTexts = std::array<QString, 7>;
 // One press: the decimal mark in force, the list positions and the length as typed.
 struct Press {
     char mark = ',';
-    std::array<int, 6> positions{};
+    std::array<int, kListCount> positions{};
     QString length;
 };
 
@@ -181,8 +165,8 @@ QString WithReportPeriod(const QString &message)
 calc::SizingInputs InputsOf(const Press &press)
 {
     calc::SizingInputs inputs;
-    for (std::size_t i = 0; i < kLists.size(); ++i)
-        inputs.*kLists[i].field = press.positions[i];
+    for (std::size_t i = 0; i < kListCount; ++i)
+        inputs.*kListInputs[i].field = press.positions[i];
     inputs.PipeLengthText = press.length.toStdString();
     return inputs;
 }
@@ -198,8 +182,8 @@ Outcome Predict(const Press &press, const BoxTexts &before)
     } catch (const calc::Exception &error) {
         outcome.report = WithReportPeriod(QString::fromStdString(error.message()));
     }
-    for (std::size_t i = 0; i < kResults.size(); ++i) {
-        if (const auto &value = results.*kResults[i].field) {
+    for (std::size_t i = 0; i < calc::kResultOrder.size(); ++i) {
+        if (const auto &value = results.*calc::kResultOrder[i]) {
             outcome.boxes[i] = QString::fromStdString(calc::NumberToText(*value));
             ++outcome.written;
         }
@@ -240,23 +224,24 @@ protected:
     {
         SwitchRegionalSettings(press.mark == ',' ? QLocale(QLocale::Russian, QLocale::Russia)
                                                  : QLocale(QLocale::English, QLocale::UnitedStates));
-        for (std::size_t i = 0; i < kLists.size(); ++i)
-            Choose(Page().*kLists[i].control, press.positions[i]);
+        for (std::size_t i = 0; i < kListCount; ++i)
+            Choose(Page().*kListInputs[i].list, press.positions[i]);
         Type(press.length);
     }
 
     BoxTexts Shown()
     {
         BoxTexts texts;
-        for (std::size_t i = 0; i < kResults.size(); ++i)
-            texts[i] = (Page().*kResults[i].box)->text();
+        for (std::size_t i = 0; i < texts.size(); ++i)
+            texts[i] = BoxOfResult(Page(), i)->text();
         return texts;
     }
 
     void CheckControlsHold(const Press &press)
     {
-        for (std::size_t i = 0; i < kLists.size(); ++i)
-            ASSERT_EQ((Page().*kLists[i].control)->currentIndex(), press.positions[i]) << "list " << i;
+        for (std::size_t i = 0; i < kListCount; ++i)
+            ASSERT_EQ((Page().*kListInputs[i].list)->currentIndex(), press.positions[i])
+                << "list " << i;
         ASSERT_EQ(Page().Edit4->text(), press.length);
     }
 
@@ -290,7 +275,8 @@ protected:
         }
         const BoxTexts shown = Shown();
         for (std::size_t i = 0; i < shown.size(); ++i)
-            EXPECT_EQ(shown[i], expected.boxes[i]) << (Page().*kResults[i].box)->objectName().toStdString();
+            EXPECT_EQ(shown[i], expected.boxes[i])
+                << BoxOfResult(Page(), i)->objectName().toStdString();
         if (expected.report && expected.written > 0)
             ++partialWrites_;
         model_ = expected.boxes;
@@ -312,7 +298,7 @@ protected:
     // A press with the stored defaults shows what a freshly started program shows.
     void CheckFreshDefaults(char mark)
     {
-        Press defaults{mark, kStoredPositions, QStringLiteral("80")};
+        Press defaults{mark, StoredPositions(), QString::fromUtf8(calc::kPipeLengthAtStart)};
         PressAndCheck(defaults);
         for (std::size_t i = 0; i < kFreshDefaults.size(); ++i) {
             QString fresh = QString::fromLatin1(kFreshDefaults[i]);
@@ -325,8 +311,10 @@ protected:
     {
         Press press;
         press.mark = random() % 2 ? ',' : '.';
-        for (std::size_t i = 0; i < kLists.size(); ++i)
-            press.positions[i] = static_cast<int>(random() % static_cast<std::uint32_t>(kLists[i].items));
+        for (std::size_t i = 0; i < kListCount; ++i) {
+            const auto items = static_cast<std::uint32_t>(kListInputs[i].items.texts.size());
+            press.positions[i] = static_cast<int>(random() % items);
+        }
         press.length = lengths.Next();
         return press;
     }
