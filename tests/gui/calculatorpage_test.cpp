@@ -1,5 +1,6 @@
 #include "guitest.h"
 
+#include "calc/designdata.h"
 #include "calc/fpmode.h"
 #include "ui/controls.h"
 
@@ -116,19 +117,23 @@ TEST_F(CalculatorPageTest, StartsWithTheStoredDefaultsAndEmptyResults)
 
 TEST_F(CalculatorPageTest, ListsHoldTheirItemsInOrder)
 {
-    const std::vector<std::pair<DropDownList *, QStringList>> lists = {
-        {Page().ComboBox6, {"50", "60", "70", "80", "90"}},
-        {Page().ComboBox4, {"35", "40", "45", "50", "55", "60"}},
-        {Page().ComboBox1, {"5", "10"}},
-        {Page().ComboBox5, {"100", "150", "200"}},
-        {Page().ComboBox2, {QStringLiteral("М/П  Ф16-2,0")}},
-        {Page().ComboBox3, {"willo 25/6", "willo 25/4", "willo 25/8"}},
+    // Each list against the design table it stands for: a list built from the wrong table, or
+    // with items missing or reordered, shows here.
+    const std::vector<std::pair<DropDownList *, calc::ChoiceTexts>> lists = {
+        {Page().ComboBox6, calc::kBoilerTemperatures.Shown()},
+        {Page().ComboBox4, calc::kSetTemperatures.Shown()},
+        {Page().ComboBox1, calc::kTemperatureDrops.Shown()},
+        {Page().ComboBox5, calc::kPitches.Shown()},
+        {Page().ComboBox2, calc::kFloorPipes.Shown()},
+        {Page().ComboBox3, calc::kPumps.Shown()},
     };
-    for (const auto &[list, items] : lists) {
-        QStringList shown;
+    for (const auto &[list, table] : lists) {
+        QStringList shown, expected;
         for (int i = 0; i < list->count(); ++i)
             shown << list->itemText(i);
-        EXPECT_EQ(shown, items) << list->objectName().toStdString();
+        for (const char *text : table.texts)
+            expected << QString::fromUtf8(text);
+        EXPECT_EQ(shown, expected) << list->objectName().toStdString();
         EXPECT_FALSE(list->isEditable());
     }
 }
