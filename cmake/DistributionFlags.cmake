@@ -20,3 +20,8 @@ add_compile_options(
   "$<$<NOT:$<CONFIG:Debug>>:-D_FORTIFY_SOURCE=2>")
 # Relocations resolved at start-up, then made read-only.
 add_link_options(-Wl,-z,relro -Wl,-z,now)
+
+# The installed folders are 0755 whatever the umask of the build: every install rule below the
+# top-level folder creates its folders so.
+set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
+  OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)

@@ -79,7 +79,8 @@ appstreamcli validate-tree "${appstream_options[@]}" "$stage"
 
 # cpack runs the build folder's "preinstall" step, which brings the whole build up to date.
 rm -f "$build"/varnelo_*.deb
-(cd "$build" && cpack -G DEB)
+# CPack gives the package's own members the modes of its files: the umask dpkg-buildpackage sets.
+(umask 0022 && cd "$build" && cpack -G DEB)
 debs=("$build"/varnelo_*_amd64.deb)
 if [ ${#debs[@]} -ne 1 ] || [ ! -f "${debs[0]}" ]; then
   fail "cpack made no single varnelo_*_amd64.deb"
