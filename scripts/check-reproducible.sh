@@ -5,10 +5,12 @@
 # Builds the Debian package of the last commit twice, in two different folders and at different
 # times, and checks that the two .deb files are the same bytes. The second build starts from a
 # fresh export of the commit, with other file times, another umask, time zone and locale, and no
-# compiler cache. When they differ, diffoscope shows where.
+# compiler cache. The build folder keeps its place inside the sources (moc includes each header
+# by its path relative to the build folder, and that path is in the debugging information from
+# which the build id is made). When the packages differ, diffoscope shows where.
 # Usage: scripts/check-reproducible.sh [first-build-dir]
-#   With a build folder (one that check-package.sh made of the same commit), that folder's
-#   package is the first build; without, both builds are made here.
+#   With a build folder inside the sources (one that check-package.sh made of the same commit),
+#   that folder's package is the first build; without, both builds are made here, in "build".
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 source "$root/scripts/deps.sh"
@@ -55,17 +57,21 @@ package_of() {
   echo "${debs[0]}"
 }
 
+build_dir=build
 if [ $# -ge 1 ]; then
-  first="$(package_of "$(realpath "$1")")"
+  build_dir="$(realpath -m --relative-to="$root" "$1")"
+  case "$build_dir" in
+    .. | ../*) echo "check-reproducible: $1 is not inside $root" >&2; exit 1 ;;
+  esac
+  first="$(package_of "$root/$build_dir")"
 else
   export_commit "$work/a"
-  first="$(build_package "$work/a/src" "$work/a/src/build")"
+  first="$(build_package "$work/a/src" "$work/a/src/$build_dir")"
 fi
 echo "First package: $first"
 export_commit "$work/b"
-# The second tree keeps its build folder beside the sources, not inside them.
 second="$(umask 0002 && TZ=Asia/Yekaterinburg LC_ALL=C.UTF-8 \
-  build_package "$work/b/src" "$work/b/build-second")"
+  build_package "$work/b/src" "$work/b/src/$build_dir")"
 echo "Second package: $second"
 
 if cmp "$first" "$second"; then
