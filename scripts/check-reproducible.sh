@@ -9,8 +9,9 @@
 # by its path relative to the build folder, and that path is in the debugging information from
 # which the build id is made). When the packages differ, diffoscope shows where.
 # Usage: scripts/check-reproducible.sh [first-build-dir]
-#   With a build folder inside the sources (one that check-package.sh made of the same commit),
-#   that folder's package is the first build; without, both builds are made here, in "build".
+#   With a build folder inside the sources (one that check-package.sh made of the same commit,
+#   without a compiler cache), that folder's package is the first build; without, both builds
+#   are made here, in "build".
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 source "$root/scripts/deps.sh"
@@ -57,14 +58,23 @@ package_of() {
   echo "${debs[0]}"
 }
 
+# A compiler cache may hand the compiler relative paths (ccache's base_dir), which then stay in
+# the debugging information: such a folder cannot serve as the first build.
+built_with_cache() {
+  grep -q '^CMAKE_CXX_COMPILER_LAUNCHER:[A-Z]*=.' "$1/CMakeCache.txt" 2>/dev/null
+}
+
 build_dir=build
 if [ $# -ge 1 ]; then
   build_dir="$(realpath -m --relative-to="$root" "$1")"
   case "$build_dir" in
     .. | ../*) echo "check-reproducible: $1 is not inside $root" >&2; exit 1 ;;
   esac
+fi
+if [ $# -ge 1 ] && ! built_with_cache "$root/$build_dir"; then
   first="$(package_of "$root/$build_dir")"
 else
+  [ $# -eq 0 ] || echo "check-reproducible: $1 was built through a compiler cache; building twice"
   export_commit "$work/a"
   first="$(build_package "$work/a/src" "$work/a/src/$build_dir")"
 fi
