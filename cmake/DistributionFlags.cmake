@@ -7,11 +7,13 @@
 
 # The build folders vanish from debugging information, __FILE__ and the build id: the later map
 # wins, so a build folder inside the source tree maps before the tree itself does.
-add_compile_options(
+set(varnelo_prefix_maps
   "-ffile-prefix-map=${PROJECT_SOURCE_DIR}=."
-  "-ffile-prefix-map=${PROJECT_BINARY_DIR}=."
-  # __DATE__ and __TIME__ would put the build's moment into the program.
-  -Wdate-time)
+  "-ffile-prefix-map=${PROJECT_BINARY_DIR}=.")
+# __DATE__ and __TIME__ would put the build's moment into the program.
+add_compile_options(${varnelo_prefix_maps} -Wdate-time)
+# Link-time optimisation compiles once more when linking, in the link's own folder.
+add_link_options(${varnelo_prefix_maps})
 
 # Stack protection and checked string functions, as Debian's dpkg-buildflags give them. The
 # checked functions need optimisation, which a Debug build lacks.
@@ -25,3 +27,10 @@ add_link_options(-Wl,-z,relro -Wl,-z,now)
 # top-level folder creates its folders so.
 set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
   OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+
+# GCC names the sections of link-time-optimised objects with a random number unless given a seed:
+# each object's path inside the build folder is one, the same in every build.
+foreach(lang IN ITEMS C CXX)
+  string(REPLACE "<FLAGS>" "<FLAGS> -frandom-seed=<OBJECT>"
+    CMAKE_${lang}_COMPILE_OBJECT "${CMAKE_${lang}_COMPILE_OBJECT}")
+endforeach()
