@@ -79,9 +79,11 @@ else
   first="$(build_package "$work/a/src" "$work/a/src/$build_dir")"
 fi
 echo "First package: $first"
-export_commit "$work/b"
+# A folder of another name and length, so that no path that is only the same length passes.
+second_tree="$work/second-build/varnelo"
+export_commit "$second_tree"
 second="$(umask 0002 && TZ=Asia/Yekaterinburg LC_ALL=C.UTF-8 \
-  build_package "$work/b/src" "$work/b/src/$build_dir")"
+  build_package "$second_tree/src" "$second_tree/src/$build_dir")"
 echo "Second package: $second"
 
 if cmp "$first" "$second"; then
