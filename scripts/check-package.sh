@@ -45,7 +45,9 @@ fail() {
 
 # The same configuration as run.sh and test.sh, so that a shared build folder keeps its cache.
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build "$build" --parallel "$(nproc)" --target varnelo
+# The whole build: the install step needs every file it installs, and cpack below builds it all
+# anyway.
+cmake --build "$build" --parallel "$(nproc)"
 
 stage="$build/package-stage"
 rm -rf "$stage"
