@@ -80,7 +80,7 @@ appstreamcli validate "${appstream_options[@]}" "$stage/usr/share/metainfo/$app_
 appstreamcli validate-tree "${appstream_options[@]}" "$stage"
 
 # cpack runs the build folder's "preinstall" step, which brings the whole build up to date.
-rm -f "$build"/varnelo_*.deb
+rm -rf "$build"/varnelo_*.deb "$build/_CPack_Packages"
 # CPack gives the package's own members the modes of its files: the umask dpkg-buildpackage sets.
 (umask 0022 && cd "$build" && cpack -G DEB)
 debs=("$build"/varnelo_*_amd64.deb)

@@ -46,7 +46,8 @@ build_package() {
 
 # Makes the package of an already configured build folder; prints its path.
 package_of() {
-  rm -f "$1"/varnelo_*.deb
+  # CPack's staging folder from an earlier or broken run must not leak into this package.
+  rm -rf "$1"/varnelo_*.deb "$1/_CPack_Packages"
   # CPack gives the package's own members the modes of its files, so it runs with the umask
   # that dpkg-buildpackage sets, as check-package.sh does.
   (umask 0022 && cd "$1" && cpack -G DEB >/dev/null)
