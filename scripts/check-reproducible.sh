@@ -52,10 +52,10 @@ package_of() {
   # that dpkg-buildpackage sets, as check-package.sh does.
   (umask 0022 && cd "$1" && cpack -G DEB >/dev/null)
   local debs=("$1"/varnelo_*_amd64.deb)
-  [ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || {
+  if [ ${#debs[@]} -ne 1 ] || [ ! -f "${debs[0]}" ]; then
     echo "check-reproducible: cpack made no single package in $1" >&2
     exit 1
-  }
+  fi
   echo "${debs[0]}"
 }
 
