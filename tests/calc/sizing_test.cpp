@@ -74,6 +74,17 @@ const WorkedCase kWorkedCases[] = {
      {"3,01", "0,85", "10", "2,1942", "10,51", "87,6", "120"}},
     {"LengthWithOtherSeparator", Inputs(70, 50, 5, "80.0", 150, Willo25_6),
      {"3,01", "0,85", "10", "2,1942", "10,51", "87,6", "120"}},
+    // Lengths with decimals: 20 x 47.253 x 0.2 = 189.012 m², 35 x 33.333 x 0.15 = 174.99825 m².
+    {"DecimalsWidePitch", Inputs(60, 45, 5, "47,253", 200, Willo25_4),
+     {"1,61", "0,85", "20", "0,4317", "11,22", "59,35", "189,01"}},
+    {"DecimalsWidePitchTenKelvin", Inputs(80, 50, 10, "12,345", 200, Willo25_8),
+     {"0,24", "0,12", "50", "0,0066", "8,43", "68,3", "123,45"}},
+    {"AreaRoundsUpToWhole", Inputs(70, 50, 5, "33,333", 150, Willo25_6),
+     {"1,26", "1,82", "35", "0,1976", "15,33", "87,6", "175"}},
+    // The boiler branch loses 1.3000 m x 1.05 = 1.365 m, on the half: the double nearest to
+    // 1.365 lies below it, so 1,36 (an allowance rounded to a double would give 1,37).
+    {"AllowanceOnTheHalf", Inputs(50, 45, 5, "112", 100, Willo25_6),
+     {"2,5", "1,36", "9", "2,2121", "7,84", "77,8", "100,8"}},
 };
 
 struct MarkedCase {
@@ -180,7 +191,10 @@ INSTANTIATE_TEST_SUITE_P(
                     "Длина трубы не может быть отрицательной", "-"},
         FailingCase{"FlowTooLargeToRound", "1E30", 50, "Invalid floating point operation", "-"},
         FailingCase{"VelocityTooLargeToRound", "1E16", 50, "Invalid floating point operation",
-                    "376612209802236"}),
+                    "376612209802236"},
+        // The one circuit's unit loss (about 10^20 m) cannot be rounded: nothing after the flow.
+        FailingCase{"UnitResistanceTooLargeToRound", "1E12", 50,
+                    "Invalid floating point operation", "37661220980,22"}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(SizeMixingUnit, NegativeZeroLengthCountsAsZero)
