@@ -85,6 +85,20 @@ const WorkedCase kWorkedCases[] = {
     // 1.365 lies below it, so 1,36 (an allowance rounded to a double would give 1,37).
     {"AllowanceOnTheHalf", Inputs(50, 45, 5, "112", 100, Willo25_6),
      {"2,5", "1,36", "9", "2,2121", "7,84", "77,8", "100,8"}},
+    // Lengths typed to the last digit a double holds, each just past a step of one figure:
+    // there the last bit of pi (3.14 in extended), of Blasius's 0.3164, of the first pump's
+    // slope 2/3, of the laminar Reynolds number rounded to 9 decimals, and the strict test of
+    // the pump's capacity decide the figure.
+    {"PiDecidesTheManifoldHead", Inputs(70, 50, 5, "27,504297636657533", 150, Willo25_6),
+     {"1,04", "1,87", "43", "0,1165", "15,54", "87,6", "177,4"}},
+    {"BlasiusDecidesTheManifoldHead", Inputs(70, 50, 5, "21,55205716263001", 150, Willo25_6),
+     {"0,81", "1,55", "50", "0,0595", "14,16", "87,6", "161,64"}},
+    {"PumpSlopeDecidesTheCount", Inputs(70, 50, 5, "30,22069169626247", 150, Willo25_6),
+     {"1,14", "1,76", "38", "0,1509", "15,09", "87,6", "172,26"}},
+    {"LaminarReynoldsDecidesTheHead", Inputs(70, 50, 5, "10,5551910810241", 150, Willo25_6),
+     {"0,4", "0,37", "50", "0,0093", "6,93", "87,6", "79,16"}},
+    {"CapacityEqualToTheCount", Inputs(70, 50, 5, "54,232029426686964", 150, Willo25_6),
+     {"2,04", "1,42", "19", "0,7533", "13,54", "87,6", "154,56"}},
 };
 
 struct MarkedCase {
