@@ -106,7 +106,8 @@ def SyncTree(source):
         if copy.is_file() and copy.read_bytes() == origin.read_bytes():
             continue
         copy.parent.mkdir(parents=True, exist_ok=True)
-        shutil.copy2(origin, copy)
+        shutil.copyfile(origin, copy)  # a fresh time, so that the build sees the change
+        shutil.copymode(origin, copy)
 
 
 class Scratch:
