@@ -3,7 +3,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Plants single faults in the program's own code and checks that the tests notice them.
 
-Usage: scripts/mutants.py {calc|gui} [--only TEXT] [--work DIR] [--check]
+Usage: scripts/mutants.py {calc|gui} [--only TEXT,...] [--work DIR] [--check]
 
 Each mutant of scripts/mutants/<set>.txt replaces one exact snippet of one file. The tree is
 copied once into a scratch folder (kept between runs, so only changed files are rebuilt);
@@ -170,7 +170,8 @@ def Apply(tree, mutant):
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("set", choices=sorted(SETS))
-    parser.add_argument("--only", help="run only the mutants whose name holds this text")
+    parser.add_argument("--only", help="run only the mutants whose name holds one of these "
+                                           "comma-separated texts")
     parser.add_argument("--work", type=Path, help="scratch folder (default build-mutants/<set>)")
     parser.add_argument("--check", action="store_true",
                         help="only check that every snippet is found once in the tree")
@@ -181,7 +182,8 @@ def main():
     started = time.monotonic()
     mutants = ReadTable(TABLES / f"{args.set}.txt")
     if args.only:
-        mutants = [m for m in mutants if args.only in m.name]
+        wanted = args.only.split(",")
+        mutants = [m for m in mutants if any(text in m.name for text in wanted)]
     if args.check:
         return CheckSnippets(mutants)
     scratch = Scratch(args.work or ROOT / "build-mutants" / args.set, SETS[args.set])

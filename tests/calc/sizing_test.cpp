@@ -88,7 +88,8 @@ const WorkedCase kWorkedCases[] = {
     // Lengths typed to the last digit a double holds, each just past a step of one figure:
     // there the last bit of pi (3.14 in extended), of Blasius's 0.3164, of the first pump's
     // slope 2/3, of the laminar Reynolds number rounded to 9 decimals, and the strict test of
-    // the pump's capacity decide the figure.
+    // the pump's capacity decide the figure. The heads 0,1165 and 0,0595 agree with exact
+    // rational arithmetic that rounds to a double at each store.
     {"PiDecidesTheManifoldHead", Inputs(70, 50, 5, "27,504297636657533", 150, Willo25_6),
      {"1,04", "1,87", "43", "0,1165", "15,54", "87,6", "177,4"}},
     {"BlasiusDecidesTheManifoldHead", Inputs(70, 50, 5, "21,55205716263001", 150, Willo25_6),

@@ -127,10 +127,6 @@ TEST_F(MainWindowTest, ReferencePageOrderIsItsInnerTabRowThenTheInformationBox)
 {
     Form().PageControl1->SetTabIndex(1);
     EXPECT_EQ(WalkFocus(3), (QStringList{"PageControl2Tabs", "RichEdit1", "PageControl1Tabs"}));
-    // The last inner tab row too: its link to the information box ends the order.
-    Form().PageControl1->SetTabIndex(3);
-    EXPECT_EQ(WalkFocus(3), (QStringList{"PageControl4Tabs", "RichEdit1", "PageControl1Tabs"}));
-    EXPECT_EQ(WalkFocus(2, true), (QStringList{"RichEdit1", "PageControl4Tabs"}));
 }
 
 TEST_F(MainWindowTest, CtrlTabSwitchesTheTabOfTheSetHoldingTheFocus)
