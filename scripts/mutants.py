@@ -46,17 +46,7 @@ SETS = {
 }
 
 
-class Mutant:
-    def __init__(self, name, line):
-        self.name = name
-        self.line = line
-        self.fields = {}
-
-    def __getattr__(self, key):
-        try:
-            return self.__dict__["fields"][key]
-        except KeyError:
-            raise AttributeError(key) from None
+KEYS = ("file", "find", "replace", "why", "equivalent")
 
 
 def ReadTable(path):
@@ -68,20 +58,20 @@ def ReadTable(path):
         if not raw.strip() or raw.startswith("#"):
             continue
         if raw.startswith("[") and raw.endswith("]"):
-            mutants.append(Mutant(raw[1:-1], number))
+            mutants.append({"name": raw[1:-1], "line": number})
             key = None
             continue
         if raw.startswith("+ ") and key:
-            mutants[-1].fields[key] += "\n" + raw[2:]
+            mutants[-1][key] += "\n" + raw[2:]
             continue
         key, sep, value = raw.partition(": ")
-        if not sep or not mutants or key not in ("file", "find", "replace", "why", "equivalent"):
+        if not sep or not mutants or key not in KEYS:
             sys.exit(f"{path}:{number}: not a mutant line: {raw}")
-        mutants[-1].fields[key] = value
+        mutants[-1][key] = value
     for m in mutants:
-        missing = [k for k in ("file", "find", "replace", "why") if k not in m.fields]
+        missing = [k for k in KEYS[:4] if k not in m]
         if missing:
-            sys.exit(f"{path}:{m.line}: [{m.name}] lacks {', '.join(missing)}")
+            sys.exit(f"{path}:{m['line']}: [{m['name']}] lacks {', '.join(missing)}")
     return mutants
 
 
@@ -137,17 +127,17 @@ class Scratch:
         return code == 0, output
 
     def Test(self):
-        """True when every test passes."""
+        """Whether every test passes, and the output of the first that fails."""
         for command in self.config["tests"]:
-            code, _ = Run([str(self.build / command[0])] + command[1:], self.build,
-                          self.config["timeout"], self.env)
+            code, output = Run([str(self.build / command[0])] + command[1:], self.build,
+                               self.config["timeout"], self.env)
             if code != 0:
-                return False
-        return True
+                return False, output or "(ran out of time)"
+        return True, ""
 
 
 def CheckSnippets(mutants):
-    errors = [f"{m.name}: {error}" for m in mutants for error in [Apply(ROOT, m)[1]] if error]
+    errors = [f"{m['name']}: {error}" for m in mutants for error in [Apply(ROOT, m)[1]] if error]
     for error in errors:
         print(f"Error: {error}")
     print(f"{len(mutants)} mutants, {len(errors)} snippets to re-point")
@@ -156,18 +146,18 @@ def CheckSnippets(mutants):
 
 def Apply(tree, mutant):
     """The mutated text of the mutant's file in a tree, or an error message."""
-    path = tree / mutant.file
+    path = tree / mutant["file"]
     if not path.is_file():
-        return None, f"no file {mutant.file}"
+        return None, f"no file {mutant['file']}"
     text = path.read_text(encoding="utf-8")
-    count = text.count(mutant.find)
+    count = text.count(mutant["find"])
     if count != 1:
         where = "not found" if count == 0 else f"found {count} times"
-        return None, f"snippet {where} in {mutant.file}: {mutant.find!r}"
-    return text.replace(mutant.find, mutant.replace), None
+        return None, f"snippet {where} in {mutant['file']}: {mutant['find']!r}"
+    return text.replace(mutant["find"], mutant["replace"]), None
 
 
-def main():
+def Main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("set", choices=sorted(SETS))
     parser.add_argument("--only", help="run only the mutants whose name holds one of these "
@@ -183,36 +173,38 @@ def main():
     mutants = ReadTable(TABLES / f"{args.set}.txt")
     if args.only:
         wanted = args.only.split(",")
-        mutants = [m for m in mutants if any(text in m.name for text in wanted)]
+        mutants = [m for m in mutants if any(text in m["name"] for text in wanted)]
     if args.check:
         return CheckSnippets(mutants)
     scratch = Scratch(args.work or ROOT / "build-mutants" / args.set, SETS[args.set])
     scratch.Prepare()
     built, output = scratch.Build()
-    if not built or not scratch.Test():
-        sys.exit("the unchanged tree does not pass its tests:\n" + output)
+    if built:
+        built, output = scratch.Test()
+    if not built:
+        sys.exit("the unchanged tree does not build or pass its tests:\n" + output)
 
     killed, survivors, equivalent, errors = 0, [], [], []
     for number, m in enumerate(mutants, 1):
         mutated, error = Apply(scratch.source, m)
-        label = f"[{number}/{len(mutants)}] {m.name} ({m.file}): {m.why}"
+        label = f"[{number}/{len(mutants)}] {m['name']} ({m['file']}): {m['why']}"
         if error:
-            errors.append(f"{m.name}: {error}")
+            errors.append(f"{m['name']}: {error}")
             print(f"{label}\n    ERROR {error}", flush=True)
             continue
-        if "equivalent" in m.fields:
+        if "equivalent" in m:
             equivalent.append(m)
-            print(f"{label}\n    equivalent: {m.equivalent}", flush=True)
+            print(f"{label}\n    equivalent: {m['equivalent']}", flush=True)
             continue
-        path = scratch.source / m.file
+        path = scratch.source / m["file"]
         original = path.read_bytes()
         try:
             path.write_text(mutated, encoding="utf-8")
             built, output = scratch.Build()
             if not built:
-                errors.append(f"{m.name}: does not build")
+                errors.append(f"{m['name']}: does not build")
                 verdict = "ERROR does not build\n" + output[-2000:]
-            elif scratch.Test():
+            elif scratch.Test()[0]:
                 survivors.append(m)
                 verdict = "SURVIVED"
             else:
@@ -224,9 +216,9 @@ def main():
 
     print(f"\nTime: {time.monotonic() - started:.0f} s")
     for m in equivalent:
-        print(f"Equivalent: {m.name}: {m.equivalent}")
+        print(f"Equivalent: {m['name']}: {m['equivalent']}")
     for m in survivors:
-        print(f"Survived: {m.name} ({m.file}): {m.why}")
+        print(f"Survived: {m['name']} ({m['file']}): {m['why']}")
     for error in errors:
         print(f"Error: {error}")
     total = len(mutants) - len(equivalent)
@@ -235,4 +227,4 @@ def main():
 
 
 if __name__ == "__main__":
-    sys.exit(main())
+    sys.exit(Main())
