@@ -176,7 +176,7 @@ def Main():
         mutants = [m for m in mutants if any(text in m["name"] for text in wanted)]
     if args.check:
         return CheckSnippets(mutants)
-    scratch = Scratch(args.work or ROOT / "build-mutants" / args.set, SETS[args.set])
+    scratch = Scratch((args.work or ROOT / "build-mutants" / args.set).resolve(), SETS[args.set])
     scratch.Prepare()
     built, output = scratch.Build()
     if built:
