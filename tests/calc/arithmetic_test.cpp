@@ -34,6 +34,7 @@ TEST(CheckedArithmetic, FaultsRaiseTheirErrorClasses)
     ExpectFault<EOverflow>([&] { (void)fp::Store(Ext(1e400L)); }, "Floating point overflow");
     ExpectFault<EOverflow>([&] { (void)fp::Exp(Ext(20000)); }, "Floating point overflow");
     const long double inf = std::numeric_limits<long double>::infinity();
+    ExpectFault<EOverflow>([&] { (void)(Ext(inf) < Ext(1)); }, "Floating point overflow");
     ExpectFault<EInvalidOp>([&] { (void)fp::Store(Ext(inf) - Ext(inf)); }, "Invalid floating point operation");
     ExpectFault<EInvalidOp>([&] { (void)fp::Store(Ext(zero) * Ext(inf)); }, "Invalid floating point operation");
     const long double nan = std::numeric_limits<long double>::quiet_NaN();
@@ -82,6 +83,12 @@ TEST(FloatingPointMode, LoadingRestoresTheModeAfterAChange)
     // 1 + 2^-63 survives only with a 64-bit significand.
     volatile long double tiny = 0x1p-63L;
     EXPECT_NE(1.0L + tiny, 1.0L);
+    // The same for the SSE unit's rounding (here: toward zero).
+    std::uint32_t towardZero = 0x7F80;
+    asm volatile("ldmxcsr %0" : : "m"(towardZero));
+    EXPECT_FALSE(FloatingPointModeInForce());
+    LoadFloatingPointMode();
+    EXPECT_TRUE(FloatingPointModeInForce());
 }
 
 struct Title {
@@ -101,6 +108,10 @@ TEST(ApplicationTitle, FromTheExecutablesFileName)
         {"", ""},
         {"/home/user/КАЛЬКУЛЯТОР.exe", "Калькулятор"},
         {"ЁЛКА", "Ёлка"},
+        {"/usr/bin/FIZZ", "Fizz"},
+        {"СЧЁТ", "Счёт"},
+        {"ТЕПЛОПОЛ.exe", "Теплопол"},
+        {"/opt/ЏЏ", "Џџ"},
     };
     for (const auto &c : cases)
         EXPECT_EQ(ApplicationTitle(c.path), c.title) << c.path;

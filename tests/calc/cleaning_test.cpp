@@ -30,6 +30,7 @@ const Cleaned kCleaningTable[] = {
     {"длина 75,5 м.", "75,5", "75.5"},
     {"\t5,\t", "5,", "5."},
     {"E", "E", "E"},
+    {"1 999,9 м", "1999,9", "1999.9"},
 };
 
 class ProvercifrTable : public testing::TestWithParam<char> {};

@@ -65,7 +65,7 @@ TEST_P(TextToNumberAccepts, RejectsTextsThatAreNotNumbers)
     WithDecimalMark guard(mark);
     const char *rejected[] = {"", "   ", "-", "+", "E5", "1 000", "1,000,5", "- 5", "\t5",
                               "5\t", "1-2", "--5", "12 м", "1E5000", "1E4999", "0x10", "1e5e",
-                              "1,,", "inf", "nan", "1E400000"};
+                              "1,,", "inf", "nan", "1E400000", "1E-5000"};
     for (const char *raw : rejected) {
         const std::string text = WithMark(raw, mark);
         try {
@@ -107,14 +107,20 @@ TEST(TextToNumber, AccumulatesDigitsInExtendedAndAppliesThePowerAsFactors)
     // A single factor is one correctly rounded division or multiplication.
     EXPECT_EQ(TextToNumber("0.1"), 1.0L / 10);
     EXPECT_EQ(TextToNumber("123.456"), 123456.0L / 1000);
-    // A fraction so long that k reaches -5120 gives zero, whatever the digits.
+    // A fraction so long that k reaches -5120 gives zero, whatever the digits; at -5119 the
+    // digits still count (here 10^4931 / 10^5119).
     EXPECT_EQ(TextToNumber("0." + std::string(5120, '0') + "1"), 0);
+    const std::string tenTo4931 = "1" + std::string(4931, '0');
+    EXPECT_EQ(NumberToText(TextToNumber("0." + std::string(187, '0') + tenTo4931)), "1E-188");
+    EXPECT_EQ(TextToNumber("0." + std::string(188, '0') + tenTo4931), 0);
     EXPECT_EQ(TextToNumber("0." + std::string(100, '0') + "7E-4999"), 0);  // silent underflow
 }
 
 TEST(TextToNumber, TooManyDigitsOverflowAndAreRejected)
 {
     EXPECT_THROW(TextToNumber(std::string(5000, '9')), EConvertError);
+    // Even where the fraction would scale them down to nothing.
+    EXPECT_THROW(TextToNumber("0." + std::string(5200, '9')), EConvertError);
 }
 
 TEST(TextToNumber, LeavesNoFaultPending)
@@ -161,6 +167,7 @@ TEST_P(NumberToTextWrites, WorkedExamples)
         {0.001L, "0,001"},
         {-1e-300L, "-1E-300"},
         {1e4932L, "1E4932"},
+        {1e-470L, "1E-470"},
         {std::numeric_limits<long double>::denorm_min(), "3,64519953188247E-4951"},
         {10.51, "10,51"},
         {2.1942, "2,1942"},

@@ -84,6 +84,32 @@ const WorkedCase kWorkedCases[] = {
      {"3,01", "0,85", "10", "2,1942", "10,51", "87,6", "120"}},
     {"LengthWithOtherSeparator", Inputs(70, 50, 5, "80.0", 150, Willo25_6),
      {"3,01", "0,85", "10", "2,1942", "10,51", "87,6", "120"}},
+    // Lengths with decimals: 20 x 47.253 x 0.2 = 189.012 m², 35 x 33.333 x 0.15 = 174.99825 m².
+    {"DecimalsWidePitch", Inputs(60, 45, 5, "47,253", 200, Willo25_4),
+     {"1,61", "0,85", "20", "0,4317", "11,22", "59,35", "189,01"}},
+    {"DecimalsWidePitchTenKelvin", Inputs(80, 50, 10, "12,345", 200, Willo25_8),
+     {"0,24", "0,12", "50", "0,0066", "8,43", "68,3", "123,45"}},
+    {"AreaRoundsUpToWhole", Inputs(70, 50, 5, "33,333", 150, Willo25_6),
+     {"1,26", "1,82", "35", "0,1976", "15,33", "87,6", "175"}},
+    // The boiler branch loses 1.3000 m x 1.05 = 1.365 m, on the half: the double nearest to
+    // 1.365 lies below it, so 1,36 (an allowance rounded to a double would give 1,37).
+    {"AllowanceOnTheHalf", Inputs(50, 45, 5, "112", 100, Willo25_6),
+     {"2,5", "1,36", "9", "2,2121", "7,84", "77,8", "100,8"}},
+    // Lengths typed to the last digit a double holds, each just past a step of one figure:
+    // there the last bit of pi (3.14 in extended), of Blasius's 0.3164, of the first pump's
+    // slope 2/3, of the laminar Reynolds number rounded to 9 decimals, and the strict test of
+    // the pump's capacity decide the figure. The heads 0,1165 and 0,0595 agree with exact
+    // rational arithmetic that rounds to a double at each store.
+    {"PiDecidesTheManifoldHead", Inputs(70, 50, 5, "27,504297636657533", 150, Willo25_6),
+     {"1,04", "1,87", "43", "0,1165", "15,54", "87,6", "177,4"}},
+    {"BlasiusDecidesTheManifoldHead", Inputs(70, 50, 5, "21,55205716263001", 150, Willo25_6),
+     {"0,81", "1,55", "50", "0,0595", "14,16", "87,6", "161,64"}},
+    {"PumpSlopeDecidesTheCount", Inputs(70, 50, 5, "30,22069169626247", 150, Willo25_6),
+     {"1,14", "1,76", "38", "0,1509", "15,09", "87,6", "172,26"}},
+    {"LaminarReynoldsDecidesTheHead", Inputs(70, 50, 5, "10,5551910810241", 150, Willo25_6),
+     {"0,4", "0,37", "50", "0,0093", "6,93", "87,6", "79,16"}},
+    {"CapacityEqualToTheCount", Inputs(70, 50, 5, "54,232029426686964", 150, Willo25_6),
+     {"2,04", "1,42", "19", "0,7533", "13,54", "87,6", "154,56"}},
 };
 
 struct MarkedCase {
@@ -190,7 +216,10 @@ INSTANTIATE_TEST_SUITE_P(
                     "Длина трубы не может быть отрицательной", "-"},
         FailingCase{"FlowTooLargeToRound", "1E30", 50, "Invalid floating point operation", "-"},
         FailingCase{"VelocityTooLargeToRound", "1E16", 50, "Invalid floating point operation",
-                    "376612209802236"}),
+                    "376612209802236"},
+        // The one circuit's unit loss (about 10^20 m) cannot be rounded: nothing after the flow.
+        FailingCase{"UnitResistanceTooLargeToRound", "1E12", 50,
+                    "Invalid floating point operation", "37661220980,22"}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(SizeMixingUnit, NegativeZeroLengthCountsAsZero)

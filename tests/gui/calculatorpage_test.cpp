@@ -250,6 +250,9 @@ TEST_F(CalculatorPageTest, EnterOnTheButtonCalculates)
     Page().BitBtn1->setFocus();
     QTest::keyClick(Page().BitBtn1, Qt::Key_Return);
     EXPECT_EQ(Page().Edit6->text(), "3.01");
+    Page().Edit4->setText(QStringLiteral("60"));
+    QTest::keyClick(Page().BitBtn1, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(Page().Edit6->text(), "2.26");
 }
 
 TEST_F(CalculatorPageTest, SpaceOnTheButtonCalculates)

@@ -121,8 +121,14 @@ TEST_F(ErrorReportTest, ErrorReloadsTheFloatingPointMode)
 {
     LoadForeignFloatingPointMode();
     ASSERT_FALSE(calc::FloatingPointModeInForce());
-    ExpectErrorReport();
+    // Already while the report is shown, not only once it is closed.
+    bool inForceWhileShown = false;
+    ExpectModal([&inForceWhileShown](QWidget *modal) {
+        inForceWhileShown = calc::FloatingPointModeInForce();
+        modal->close();
+    });
     RunGuarded([] { throw calc::EInvalidOp(); });
+    EXPECT_TRUE(inForceWhileShown);
     EXPECT_TRUE(calc::FloatingPointModeInForce());
 }
 

@@ -1,0 +1,230 @@
+#!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 Varnelo developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""Plants single faults in the program's own code and checks that the tests notice them.
+
+Usage: scripts/mutants.py {calc|gui} [--only TEXT,...] [--work DIR] [--check]
+
+Each mutant of scripts/mutants/<set>.txt replaces one exact snippet of one file. The tree is
+copied once into a scratch folder (kept between runs, so only changed files are rebuilt);
+each mutant is written there, the set's tests are rebuilt and run, and the file is put back.
+A mutant is killed when its tests fail (or hang); it survives when they pass. A snippet that
+is missing or not unique, and a mutant that does not build, are errors of the table. Mutants
+listed as equivalent are checked for their snippet and reported apart, not run.
+The last line reads "N of M mutants killed"; the exit status is 0 only when every mutant
+that is not equivalent was killed and the table has no errors.
+"""
+
+import argparse
+import os
+import shutil
+import signal
+import subprocess
+import sys
+import time
+from pathlib import Path
+
+ROOT = Path(__file__).resolve().parent.parent
+TABLES = ROOT / "scripts" / "mutants"
+BUILD_TIMEOUT = 600
+
+# What each set configures, builds and runs. The calc set needs neither Qt nor link-time
+# optimisation, so a mutant costs one compiled file and one relinked test.
+SETS = {
+    "calc": {
+        "options": ["-DVARNELO_BUILD_GUI=OFF", "-DVARNELO_CALC_LTO=OFF"],
+        "targets": ["calc_tests"],
+        "tests": [["tests/calc/calc_tests"]],
+        "timeout": 20,  # the tests take a fraction of a second; a planted endless loop stops
+    },
+    "gui": {
+        "options": ["-DVARNELO_CALC_LTO=OFF"],
+        "targets": ["varnelo_gui_tests"],
+        "tests": [["tests/gui/varnelo_gui_tests"]],
+        "timeout": 120,
+    },
+}
+
+
+KEYS = ("file", "find", "replace", "why", "equivalent")
+
+
+def ReadTable(path):
+    """Blocks of "key: value" lines, each opened by a [name] line; # starts a comment. A line
+    "+ text" goes on with the value above it on a new line (a snippet of several lines)."""
+    mutants = []
+    key = None
+    for number, raw in enumerate(path.read_text(encoding="utf-8").splitlines(), 1):
+        if not raw.strip() or raw.startswith("#"):
+            continue
+        if raw.startswith("[") and raw.endswith("]"):
+            mutants.append({"name": raw[1:-1], "line": number})
+            key = None
+            continue
+        if raw.startswith("+ ") and key:
+            mutants[-1][key] += "\n" + raw[2:]
+            continue
+        key, sep, value = raw.partition(": ")
+        if not sep or not mutants or key not in KEYS:
+            sys.exit(f"{path}:{number}: not a mutant line: {raw}")
+        mutants[-1][key] = value
+    for m in mutants:
+        missing = [k for k in KEYS[:4] if k not in m]
+        if missing:
+            sys.exit(f"{path}:{m['line']}: [{m['name']}] lacks {', '.join(missing)}")
+    return mutants
+
+
+def Run(command, cwd, timeout, env=None):
+    """Return code of a command, or None when it ran out of time; output is kept for errors."""
+    try:
+        done = subprocess.run(command, cwd=cwd, env=env, timeout=timeout,
+                              stdout=subprocess.PIPE, stderr=subprocess.STDOUT)
+    except subprocess.TimeoutExpired:
+        return None, ""
+    return done.returncode, done.stdout.decode(errors="replace")
+
+
+def SyncTree(source):
+    """Copies the tree's files (tracked and new, not ignored) where they differ."""
+    listed = subprocess.run(["git", "ls-files", "-z", "--cached", "--others", "--exclude-standard"],
+                            cwd=ROOT, check=True, stdout=subprocess.PIPE).stdout
+    for name in filter(None, listed.decode().split("\0")):
+        origin, copy = ROOT / name, source / name
+        if not origin.is_file():
+            continue
+        if copy.is_file() and copy.read_bytes() == origin.read_bytes():
+            continue
+        copy.parent.mkdir(parents=True, exist_ok=True)
+        shutil.copyfile(origin, copy)  # a fresh time, so that the build sees the change
+        shutil.copymode(origin, copy)
+
+
+class Scratch:
+    def __init__(self, work, config):
+        self.source = work / "src"
+        self.build = work / "build"
+        self.config = config
+        self.env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
+
+    def Prepare(self):
+        self.source.mkdir(parents=True, exist_ok=True)
+        SyncTree(self.source)
+        command = ["cmake", "-S", str(self.source), "-B", str(self.build), "-G", "Ninja",
+                   "-DCMAKE_BUILD_TYPE=RelWithDebInfo",
+                   "-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O2 -DNDEBUG",  # no debug information
+                   "-DVARNELO_BUILD_BENCH=OFF"] + self.config["options"]
+        if shutil.which("ccache"):
+            command.append("-DCMAKE_CXX_COMPILER_LAUNCHER=ccache")
+        code, output = Run(command, ROOT, BUILD_TIMEOUT)
+        if code != 0:
+            sys.exit("configuring the scratch build failed:\n" + output)
+
+    def Build(self):
+        jobs = os.environ.get("VARNELO_MUTANT_JOBS", "2")
+        code, output = Run(["cmake", "--build", str(self.build), "-j", jobs, "--target"]
+                           + self.config["targets"], ROOT, BUILD_TIMEOUT)
+        return code == 0, output
+
+    def Test(self):
+        """Whether every test passes, and the output of the first that fails."""
+        for command in self.config["tests"]:
+            code, output = Run([str(self.build / command[0])] + command[1:], self.build,
+                               self.config["timeout"], self.env)
+            if code != 0:
+                return False, output or "(ran out of time)"
+        return True, ""
+
+
+def CheckSnippets(mutants):
+    errors = [f"{m['name']}: {error}" for m in mutants for error in [Apply(ROOT, m)[1]] if error]
+    for error in errors:
+        print(f"Error: {error}")
+    print(f"{len(mutants)} mutants, {len(errors)} snippets to re-point")
+    return 1 if errors else 0
+
+
+def Apply(tree, mutant):
+    """The mutated text of the mutant's file in a tree, or an error message."""
+    path = tree / mutant["file"]
+    if not path.is_file():
+        return None, f"no file {mutant['file']}"
+    text = path.read_text(encoding="utf-8")
+    count = text.count(mutant["find"])
+    if count != 1:
+        where = "not found" if count == 0 else f"found {count} times"
+        return None, f"snippet {where} in {mutant['file']}: {mutant['find']!r}"
+    return text.replace(mutant["find"], mutant["replace"]), None
+
+
+def Main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("set", choices=sorted(SETS))
+    parser.add_argument("--only", help="run only the mutants whose name holds one of these "
+                                           "comma-separated texts")
+    parser.add_argument("--work", type=Path, help="scratch folder (default build-mutants/<set>)")
+    parser.add_argument("--check", action="store_true",
+                        help="only check that every snippet is found once in the tree")
+    args = parser.parse_args()
+
+    # Being stopped still puts the mutated file back (the finally below runs).
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit("stopped"))
+    started = time.monotonic()
+    mutants = ReadTable(TABLES / f"{args.set}.txt")
+    if args.only:
+        wanted = args.only.split(",")
+        mutants = [m for m in mutants if any(text in m["name"] for text in wanted)]
+    if args.check:
+        return CheckSnippets(mutants)
+    scratch = Scratch((args.work or ROOT / "build-mutants" / args.set).resolve(), SETS[args.set])
+    scratch.Prepare()
+    built, output = scratch.Build()
+    if built:
+        built, output = scratch.Test()
+    if not built:
+        sys.exit("the unchanged tree does not build or pass its tests:\n" + output)
+
+    killed, survivors, equivalent, errors = 0, [], [], []
+    for number, m in enumerate(mutants, 1):
+        mutated, error = Apply(scratch.source, m)
+        label = f"[{number}/{len(mutants)}] {m['name']} ({m['file']}): {m['why']}"
+        if error:
+            errors.append(f"{m['name']}: {error}")
+            print(f"{label}\n    ERROR {error}", flush=True)
+            continue
+        if "equivalent" in m:
+            equivalent.append(m)
+            print(f"{label}\n    equivalent: {m['equivalent']}", flush=True)
+            continue
+        path = scratch.source / m["file"]
+        original = path.read_bytes()
+        try:
+            path.write_text(mutated, encoding="utf-8")
+            built, output = scratch.Build()
+            if not built:
+                errors.append(f"{m['name']}: does not build")
+                verdict = "ERROR does not build\n" + output[-2000:]
+            elif scratch.Test()[0]:
+                survivors.append(m)
+                verdict = "SURVIVED"
+            else:
+                killed += 1
+                verdict = "killed"
+        finally:
+            path.write_bytes(original)
+        print(f"{label}\n    {verdict}", flush=True)
+
+    print(f"\nTime: {time.monotonic() - started:.0f} s")
+    for m in equivalent:
+        print(f"Equivalent: {m['name']}: {m['equivalent']}")
+    for m in survivors:
+        print(f"Survived: {m['name']} ({m['file']}): {m['why']}")
+    for error in errors:
+        print(f"Error: {error}")
+    total = len(mutants) - len(equivalent)
+    print(f"{killed} of {total} mutants killed")
+    return 0 if killed == total and not errors else 1
+
+
+if __name__ == "__main__":
+    sys.exit(Main())
