@@ -3,10 +3,11 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Plants single faults in the program's own code and checks that the tests notice them.
 
-Usage: scripts/mutants.py {calc|gui} [--only TEXT,...] [--work DIR] [--check]
+Usage: scripts/mutants.py {calc|gui} [--only TEXT,...] [--work DIR] [--workers N] [--check]
 
 Each mutant of scripts/mutants/<set>.txt replaces one exact snippet of one file. The tree is
-copied once into a scratch folder (kept between runs, so only changed files are rebuilt);
+copied once into a scratch folder per worker (kept between runs, so only changed files are
+rebuilt; by default one worker per core, each running its own mutants);
 each mutant is written there, the set's tests are rebuilt and run, and the file is put back.
 A mutant is killed when its tests fail (or hang); it survives when they pass. A snippet that
 is missing or not unique, and a mutant that does not build, are errors of the table. Mutants
@@ -16,7 +17,9 @@ that is not equivalent was killed and the table has no errors.
 """
 
 import argparse
+import concurrent.futures
 import os
+import queue
 import shutil
 import signal
 import subprocess
@@ -106,6 +109,7 @@ class Scratch:
         self.build = work / "build"
         self.config = config
         self.env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
+        self.jobs = "2"
 
     def Prepare(self):
         self.source.mkdir(parents=True, exist_ok=True)
@@ -121,8 +125,7 @@ class Scratch:
             sys.exit("configuring the scratch build failed:\n" + output)
 
     def Build(self):
-        jobs = os.environ.get("VARNELO_MUTANT_JOBS", "2")
-        code, output = Run(["cmake", "--build", str(self.build), "-j", jobs, "--target"]
+        code, output = Run(["cmake", "--build", str(self.build), "-j", self.jobs, "--target"]
                            + self.config["targets"], ROOT, BUILD_TIMEOUT)
         return code == 0, output
 
@@ -157,12 +160,46 @@ def Apply(tree, mutant):
     return text.replace(mutant["find"], mutant["replace"]), None
 
 
+def PrepareScratches(work, config, workers):
+    """One scratch tree per worker, each built and passing its tests unchanged. With several
+    workers each builds on one core, since the mutants themselves run side by side."""
+    scratches = [Scratch(work / f"w{i}" if workers > 1 else work, config)
+                 for i in range(workers)]
+    for scratch in scratches:
+        scratch.Prepare()
+        built, output = scratch.Build()
+        if built:
+            built, output = scratch.Test()
+        if not built:
+            sys.exit("the unchanged tree does not build or pass its tests:\n" + output)
+        if workers > 1:
+            scratch.jobs = "1"
+    return scratches
+
+
+def RunMutant(scratch, m):
+    """"killed", "SURVIVED", or the build's error, for one mutant in one scratch tree."""
+    path = scratch.source / m["file"]
+    original = path.read_bytes()
+    try:
+        path.write_text(Apply(scratch.source, m)[0], encoding="utf-8")
+        built, output = scratch.Build()
+        if not built:
+            return "ERROR does not build\n" + output[-2000:]
+        return "SURVIVED" if scratch.Test()[0] else "killed"
+    finally:
+        path.write_bytes(original)
+
+
 def Main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("set", choices=sorted(SETS))
     parser.add_argument("--only", help="run only the mutants whose name holds one of these "
                                            "comma-separated texts")
     parser.add_argument("--work", type=Path, help="scratch folder (default build-mutants/<set>)")
+    parser.add_argument("--workers", type=int, default=os.cpu_count() or 1,
+                        help="mutants run side by side, each in its own scratch tree "
+                             "(default: one per core)")
     parser.add_argument("--check", action="store_true",
                         help="only check that every snippet is found once in the tree")
     args = parser.parse_args()
@@ -176,43 +213,41 @@ def Main():
         mutants = [m for m in mutants if any(text in m["name"] for text in wanted)]
     if args.check:
         return CheckSnippets(mutants)
-    scratch = Scratch((args.work or ROOT / "build-mutants" / args.set).resolve(), SETS[args.set])
-    scratch.Prepare()
-    built, output = scratch.Build()
-    if built:
-        built, output = scratch.Test()
-    if not built:
-        sys.exit("the unchanged tree does not build or pass its tests:\n" + output)
-
+    work = (args.work or ROOT / "build-mutants" / args.set).resolve()
+    scratches = PrepareScratches(work, SETS[args.set], args.workers)
     killed, survivors, equivalent, errors = 0, [], [], []
-    for number, m in enumerate(mutants, 1):
-        mutated, error = Apply(scratch.source, m)
-        label = f"[{number}/{len(mutants)}] {m['name']} ({m['file']}): {m['why']}"
+    runnable = []
+    for m in mutants:
+        error = Apply(ROOT, m)[1]
         if error:
             errors.append(f"{m['name']}: {error}")
-            print(f"{label}\n    ERROR {error}", flush=True)
-            continue
-        if "equivalent" in m:
+            print(f"{m['name']} ({m['file']}): ERROR {error}", flush=True)
+        elif "equivalent" in m:
             equivalent.append(m)
-            print(f"{label}\n    equivalent: {m['equivalent']}", flush=True)
-            continue
-        path = scratch.source / m["file"]
-        original = path.read_bytes()
+        else:
+            runnable.append(m)
+
+    free = queue.Queue()
+    for scratch in scratches:
+        free.put(scratch)
+
+    def Judge(m):
+        scratch = free.get()
         try:
-            path.write_text(mutated, encoding="utf-8")
-            built, output = scratch.Build()
-            if not built:
-                errors.append(f"{m['name']}: does not build")
-                verdict = "ERROR does not build\n" + output[-2000:]
-            elif scratch.Test()[0]:
-                survivors.append(m)
-                verdict = "SURVIVED"
-            else:
-                killed += 1
-                verdict = "killed"
+            return RunMutant(scratch, m)
         finally:
-            path.write_bytes(original)
-        print(f"{label}\n    {verdict}", flush=True)
+            free.put(scratch)
+
+    with concurrent.futures.ThreadPoolExecutor(len(scratches)) as pool:
+        for number, (m, verdict) in enumerate(zip(runnable, pool.map(Judge, runnable)), 1):
+            print(f"[{number}/{len(runnable)}] {m['name']} ({m['file']}): {m['why']}\n"
+                  f"    {verdict}", flush=True)
+            if verdict == "killed":
+                killed += 1
+            elif verdict == "SURVIVED":
+                survivors.append(m)
+            else:
+                errors.append(f"{m['name']}: does not build")
 
     print(f"\nTime: {time.monotonic() - started:.0f} s")
     for m in equivalent:
