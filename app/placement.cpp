@@ -70,9 +70,14 @@ void PlaceCentred(QWidget &window, const QRect &area)
     const QSize outer = window.size().grownBy(frame);
     const QPoint outerOrigin(area.x() + (area.width() - outer.width()) / 2,
                              area.y() + (area.height() - outer.height()) / 2);
-    // The client area goes inside the frame. The widget learns the frame's extents later
-    // than its native window does, so move(), which places the outer rectangle by what the
-    // widget knows, would miss by a whole title bar.
+    if (frame.isNull()) {
+        // Asks the window manager, if any, to put the frame's corner there; framing then
+        // moves the client area, and that move brings the frame's extents.
+        window.move(outerOrigin);
+        return;
+    }
+    // The widget learns the frame's extents later than its native window does, so move(),
+    // which goes by what the widget knows, would miss by a title bar: place the client area.
     window.setGeometry(QRect(outerOrigin + QPoint(frame.left(), frame.top()), window.size()));
 }
 
