@@ -39,6 +39,9 @@ NOTICE_KEYS = (["Tab"] * 14 + ["Home"] + ["shift+Tab"] * 3 + ["End"]
 ERROR_KEYS = ["shift+Tab", "shift+Tab", "ctrl+a", "a", "b", "c", "Tab", "Tab", "space"]
 # From the tab row at start to "Рассчитать!".
 BUTTON_KEYS = ["Tab"] * 5
+# From "Рассчитать!": the set temperature to "60", the boiler temperature to "50", back.
+NOTICE_KEYS_FROM_BUTTON = (["Tab"] * 6 + ["End"] + ["Tab"] * 3 + ["Home"]
+                           + ["shift+Tab"] * 9)
 
 
 class Results:
@@ -459,6 +462,8 @@ def check_close(results, env, main, program, close_argv):
 
 
 def run_wayland(results, binary, shots):
+    """The compositor places every window itself, so only input, output and the close are
+    checked, through the pixels of weston's output window."""
     name = "weston"
     env = Environment(name, shots)
     try:
@@ -480,6 +485,7 @@ def run_wayland(results, binary, shots):
             return
         env.screenshot("main")
         check_wayland_computes(results, env, desktop)
+        check_wayland_notice(results, env)
         check_close(results, env, None, program, wayland_close_click(env))
     finally:
         env.stop()
@@ -502,6 +508,20 @@ def check_wayland_computes(results, env, desktop):
     results.check(env.name, "keyboard press of the button computes the result boxes",
                   written > 300 and elsewhere < 50,
                   f"{written} pixels changed in the result column, {elsewhere} left of it")
+
+
+def check_wayland_notice(results, env):
+    screen = (0, 0) + SCREEN
+    env.key(*NOTICE_KEYS_FROM_BUTTON)
+    before = settled_pixels(env, screen)
+    env.key("space")
+    opened = changed_pixels(before, settled_pixels(env, screen), screen)
+    env.screenshot("notice")
+    env.key("Return")
+    closed = changed_pixels(before, settled_pixels(env, screen), screen)
+    results.check(env.name, "the notice opens over the main window and Enter closes it",
+                  opened > NOTICE_CLIENT[0] * NOTICE_CLIENT[1] // 2 and closed < 50,
+                  f"{opened} pixels changed when it opened, {closed} after Enter")
 
 
 def wayland_close_click(env):
