@@ -434,6 +434,39 @@ def check_notice(results, env, x11, main):
     env.key("Return")  # "Понятно!" has the focus
     results.check(env.name, "Enter closes the notice", wait_until(
         lambda: not x11.viewable(notice), 3))
+    check_notice_reopens_where_left(results, env, x11, main)
+
+
+def check_notice_reopens_where_left(results, env, x11, main):
+    """Moved by the user, the notice opens there the next time: the centring was once."""
+    wait_until(lambda: x11.active() == main, 3)
+    env.key("space")  # "Рассчитать!" has the focus again, the temperatures are unchanged
+    notice = wait_until(lambda: x11.find(NOTICE_TITLE), 5)
+    if not notice or not wait_until(lambda: x11.viewable(notice), 3):
+        results.check(env.name, "notice opens a second time", False)
+        return
+    env.run("wmctrl", "-i", "-r", notice, "-e", "0,100,120,-1,-1")
+    moved = wait_until(lambda: x11.outer(notice)[:2] != off_screen_centre(x11, notice), 3)
+    time.sleep(0.3)
+    left = x11.outer(notice)
+    env.key("Return")
+    wait_until(lambda: not x11.viewable(notice), 3)
+    wait_until(lambda: x11.active() == main, 3)
+    env.key("space")
+    notice = wait_until(lambda: x11.find(NOTICE_TITLE), 5)
+    shown = notice and wait_until(lambda: x11.viewable(notice), 3)
+    time.sleep(0.3)
+    again = x11.outer(notice) if shown else None
+    results.check(env.name, "moved notice opens where it was left",
+                  moved and again and max(abs(a - b) for a, b in zip(again, left)) <= 1,
+                  f"left at {left}, opened at {again}")
+    env.key("Return")
+    wait_until(lambda: not notice or not x11.viewable(notice), 3)
+
+
+def off_screen_centre(x11, window):
+    x, y, w, h = x11.outer(window)
+    return (SCREEN[0] - w) // 2, (SCREEN[1] - h) // 2
 
 
 def check_error_report(results, env, x11, main):
