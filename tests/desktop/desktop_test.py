@@ -31,19 +31,15 @@ NOTICE_CLIENT = (470, 115)
 CENTRE_SLACK = 2
 HEADER_BLUE = (166, 202, 240)  # the header strip of the main window
 
-# Keys from the tab row at start: the boiler temperature to "50" and the set temperature to
-# "60", then back to "Рассчитать!" and press it: the notice opens.
-NOTICE_KEYS = (["Tab"] * 14 + ["Home"] + ["shift+Tab"] * 3 + ["End"]
-               + ["shift+Tab"] * 6 + ["space"])
-# From "Рассчитать!" after the notice: the boiler temperature to "90", so that the notice
-# stays away, "abc" into the pipe length, back to the button and press it.
-ERROR_KEYS = (["Tab"] * 9 + ["End"] + ["shift+Tab"] * 11
-              + ["ctrl+a", "a", "b", "c", "Tab", "Tab", "space"])
-# From the tab row at start to "Рассчитать!".
-BUTTON_KEYS = ["Tab"] * 5
-# From "Рассчитать!": the set temperature to "60", the boiler temperature to "50", back.
-NOTICE_KEYS_FROM_BUTTON = (["Tab"] * 6 + ["End"] + ["Tab"] * 3 + ["Home"]
-                           + ["shift+Tab"] * 9)
+# Keys, in the page's keyboard order. From the tab row at start to "Рассчитать!":
+TO_BUTTON = ["Tab"] * 5
+# From "Рассчитать!": the set temperature to "60", the boiler temperature to "50", and back;
+# the button then opens the notice.
+NOTICE_SETTINGS = ["Tab"] * 6 + ["End"] + ["Tab"] * 3 + ["Home"] + ["shift+Tab"] * 9
+# From "Рассчитать!": the boiler temperature to "90", so that the notice stays away, "abc"
+# into the pipe length, and back; the button then opens the error report.
+ERROR_SETTINGS = (["Tab"] * 9 + ["End"] + ["shift+Tab"] * 11
+                  + ["ctrl+a", "a", "b", "c", "Tab", "Tab"])
 
 
 class Results:
@@ -57,7 +53,8 @@ class Results:
             self.passed += 1
         else:
             self.failed += 1
-        line = f"{'PASS' if ok else 'FAIL'} [{env} {time.monotonic() - self.started:5.1f} s] {name}"
+        elapsed = time.monotonic() - self.started
+        line = f"{'PASS' if ok else 'FAIL'} [{env} {elapsed:5.1f} s] {name}"
         print(line + (f": {detail}" if detail else ""), flush=True)
         return ok
 
@@ -143,8 +140,8 @@ class Environment:
 
     def pixels(self):
         """The whole screen as (width, height, rgb bytes)."""
-        data = subprocess.run(["import", "-silent", "-window", "root", "-depth", "8", "ppm:-"], env=self.env,
-                              capture_output=True, timeout=20).stdout
+        data = subprocess.run(["import", "-silent", "-window", "root", "-depth", "8", "ppm:-"],
+                              env=self.env, capture_output=True, timeout=20).stdout
         return parse_ppm(data)
 
     def stop(self):
@@ -384,7 +381,7 @@ def run_x11(results, name, wm_argv, binary, shots):
         env.screenshot("main")
         check_notice(results, env, x11, main)
         check_error_report(results, env, x11, main)
-        check_close(results, env, main, program, ["wmctrl", "-i", "-c", main])
+        check_close(results, env, program, lambda: env.run("wmctrl", "-i", "-c", main))
     finally:
         env.stop()
 
@@ -423,7 +420,7 @@ def check_focus_on_tab_row(results, env, x11, main):
 
 
 def check_notice(results, env, x11, main):
-    env.key(*NOTICE_KEYS)
+    env.key(*TO_BUTTON, *NOTICE_SETTINGS, "space")
     notice = wait_until(lambda: x11.find(NOTICE_TITLE), 5)
     if not results.check(env.name, "notice opens", notice and wait_until(
             lambda: x11.viewable(notice), 3)):
@@ -483,7 +480,7 @@ def off_screen_centre(x11, window):
 def check_error_report(results, env, x11, main):
     wait_until(lambda: x11.active() == main, 3)
     known = x11.windows()
-    env.key(*ERROR_KEYS)
+    env.key(*ERROR_SETTINGS, "space")
     report = wait_until(lambda: next(iter(x11.others(*known)), None), 5)
     if not results.check(env.name, "error report opens", report and wait_until(
             lambda: x11.viewable(report), 3) and x11.title(report) != NOTICE_TITLE,
@@ -498,16 +495,19 @@ def check_error_report(results, env, x11, main):
         lambda: report not in x11.windows() or not x11.viewable(report), 3))
 
 
-def check_close(results, env, main, program, close_argv):
-    wait_until(lambda: program.proc.poll() is not None, 0.5)
-    env.run(*close_argv)
-    code = program.exit_code(10)
+def check_close(results, env, program, request_close, attempts=1):
+    """request_close() asks once; a pointer click may be asked for twice, as weston's x11 back
+    end now and then misses the pointer's warp (its pointer stays where it was)."""
+    code = None
+    for attempt in range(1, attempts + 1):
+        request_close()
+        code = program.exit_code(5 if attempt < attempts else 10)
+        if code is not None:
+            break
     if code is None:
         env.screenshot("not-closed")
-        print("pointer after the close:", env.run("xdotool", "getmouselocation").strip(),
-              flush=True)
     results.check(env.name, "title-bar close ends the program with exit code 0", code == 0,
-                  f"exit code {code}")
+                  f"exit code {code} after {attempt} request(s)")
     errors = program.stderr()
     results.check(env.name, "nothing on standard error", not errors.strip(), errors.strip()[:300])
 
@@ -537,10 +537,10 @@ def run_wayland(results, binary, shots):
             return
         env.screenshot("main")
         check_wayland_computes(results, env, desktop)
-        check_wayland_modal(results, env, "notice", NOTICE_KEYS_FROM_BUTTON,
+        check_wayland_modal(results, env, "notice", NOTICE_SETTINGS,
                             NOTICE_CLIENT[0] * NOTICE_CLIENT[1] // 2)
-        check_wayland_modal(results, env, "error report", ERROR_KEYS[:-1], 5000)
-        check_close(results, env, None, program, wayland_close_click(env))
+        check_wayland_modal(results, env, "error report", ERROR_SETTINGS, 5000)
+        check_close(results, env, program, lambda: wayland_close_click(env), attempts=2)
     finally:
         env.stop()
 
@@ -549,7 +549,7 @@ def check_wayland_computes(results, env, desktop):
     hx, hy, hw, _ = header_box(env)
     # Keyboard input goes to weston's window on the display, weston gives it to the program.
     env.run("xdotool", "mousemove", str(hx + hw // 2), str(hy - 60))
-    env.key(*BUTTON_KEYS)
+    env.key(*TO_BUTTON)
     time.sleep(0.4)
     before = env.pixels()
     env.key("space")
@@ -585,14 +585,11 @@ def wayland_close_click(env):
     square, 8 from the right end of the frame and centred in its 30-pixel title bar; the
     header strip starts 20 pixels below the client area's top (the menu bar and an edge)."""
     hx, hy, hw, _ = header_box(env)
-    # First a click on the picture, which takes none, so that the pointer is the program's
-    # again after the windows that blocked it.
-    env.run("xdotool", "mousemove", str(hx + 100), str(hy + 300), "click", "1")
-    time.sleep(0.3)
-    for step in (8, 0):  # moves within the title bar before the button goes down
-        env.run("xdotool", "mousemove", str(hx + hw - 10 - step), str(hy - 35))
+    # From the desktop into the title bar, in steps, before the button goes down.
+    for x, y in ((hx + hw + 60, hy - 35), (hx + hw - 18, hy - 35), (hx + hw - 10, hy - 35)):
+        env.run("xdotool", "mousemove", str(x), str(y))
         time.sleep(0.2)
-    return ["xdotool", "click", "1"]
+    env.run("xdotool", "click", "1")
 
 
 def run_guarded(results, name, run):
