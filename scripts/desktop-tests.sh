@@ -19,7 +19,7 @@ varnelo_install_missing python3 mutter kwin-x11 kwin-style-breeze weston qt6-way
 
 program="$build/app/varnelo"
 [ -x "$program" ] || { echo "No program at $program: build it first (scripts/run.sh)."; exit 1; }
-rm -rf "$out"
 mkdir -p "$out"
+rm -f "$out"/*.png  # this run's screenshots only
 # Debian's own Python: the tier uses its standard library only.
 exec timeout 230 /usr/bin/python3 "$root/tests/desktop/desktop_test.py" "$program" "$out" "$@"
