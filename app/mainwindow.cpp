@@ -256,7 +256,7 @@ void TForm1::SizeAndPlace()
     resize(kClientBelowMenu.width(),
            kClientBelowMenu.height() + (menuHeight > 0 ? menuHeight : MainMenu1->sizeHint().height()));
     if (const QScreen *screen = QGuiApplication::primaryScreen())
-        PlaceCentred(*this, screen->virtualGeometry());
+        PlaceCentredOnceFramed(*this, screen->virtualGeometry());
 }
 
 void TForm1::FormCreate()

@@ -30,7 +30,9 @@ Tuved::Tuved(QWidget *parent) : QDialog(parent)
     // The icon of the window it belongs to, or the program's own.
     const bool parentHasIcon = parent && !parent->windowIcon().isNull();
     setWindowIcon(parentHasIcon ? parent->windowIcon() : resources::ApplicationIcon());
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+    // A dialog of its owner: the window manager keeps it above the main window it blocks,
+    // raises, minimises and restores it with that window, and gives it no task-bar entry.
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
     setFont(FormFont());
     setBackgroundRole(QPalette::Button);
@@ -98,7 +100,7 @@ void Tuved::PlaceOnScreen()
     const QWidget *owner = parentWidget();
     const QScreen *screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
     if (screen)
-        PlaceCentred(*this, screen->geometry());
+        PlaceCentredOnceFramed(*this, screen->geometry());
     placed_ = true;
 }
 
