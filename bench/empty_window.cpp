@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Varnelo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The yardstick for the program's start-up: an empty Qt main window of the program's size, a
 // client area of 699 x 567 below a one-line menu, and nothing else.
 #include <QApplication>

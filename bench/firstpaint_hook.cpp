@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Varnelo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Loaded into a Qt program through LD_PRELOAD, so that the very executable a user starts is
 // measured, unchanged. When the first paint of the program's first ordinary window is over,
 // it prints on stdout

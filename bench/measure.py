@@ -1,4 +1,8 @@
 #!/usr/bin/env python3
+
+# SPDX-FileCopyrightText: 2026 Varnelo developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Start-up time, peak memory and the speed of a press of varnelo, next to an empty Qt window.
 
 Usage: bench/measure.py BUILD-DIR [--rounds N] [--presses N]

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Varnelo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Time from a click on "Рассчитать!" to the seven result boxes being written, and to their
 // being painted, on the program's real windows. The length alternates between two values so
 // that every press writes new texts. Usage: press_bench [presses]; prints

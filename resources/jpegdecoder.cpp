@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Varnelo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "resources/jpegdecoder.h"
 
 #include <csetjmp>

@@ -28,7 +28,7 @@ style_of() {
     LICENSE | LICENSES/* | .reuse/*) echo dep5 ;;
     *.cpp | *.h | *.cpp.in | *.h.in) echo c ;;
     CMakeLists.txt | */CMakeLists.txt | *.cmake | *.sh | *.py | *.desktop | *.desktop.in | \
-      .gitignore | */.gitignore | *.yml | *.yaml | *.cfg | *.conf) echo python ;;
+      .gitignore | */.gitignore | *.yml | *.yaml | *.cfg | *.conf | scripts/mutants/*.txt) echo python ;;
     *.md | *.xml | *.xml.in | *.qrc | *.html | *.svg) echo html ;;
     *.[1-9] | *.[1-9].in | *.man | *.roff) echo roff ;;
     *) if head -c2 "$1" | grep -q '^#!'; then echo python; fi ;;

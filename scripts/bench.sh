@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Varnelo developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the benchmarks and prints, side by side, the start-up time and peak memory of the
 # program and of an empty Qt window of the same size (offscreen and under Xvfb), the time of a
 # press of "Рассчитать!", and the calculation core's own figures.

@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Varnelo developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the program, installs it into a staging folder, validates its desktop entry and its
 # software-centre metadata, makes the Debian package and checks what the package holds and needs,
 # and runs Debian's lintian on it.

@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Varnelo developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs, from Debian 12's packages, whatever the build, the program and the tests need and
 # the machine lacks. Sourced by run.sh and test.sh.
 set -euo pipefail

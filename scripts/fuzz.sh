@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Varnelo developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the core's fuzz targets with clang and runs each for a given time.
 # Usage: scripts/fuzz.sh [seconds-per-target] [build-dir]
 set -euo pipefail

@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Varnelo developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the picture generator and remakes the built-in pictures, the button glyph and the icon
 # in resources/pictures. Usage: scripts/make-pictures.sh [file name ...]  (default: all files)
 # The build folder is build-pictures/ unless VARNELO_PICTURES_BUILD names another.

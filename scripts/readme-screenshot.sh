@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Varnelo developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Remakes docs/calculator.png, the README's picture of the calculator page, from the real
 # window offscreen. Usage: scripts/readme-screenshot.sh [build-dir]
 set -euo pipefail

@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Varnelo developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the whole test suite (core, pictures, windows, soak) with the address and
 # undefined-behaviour sanitizers and runs it offscreen. Any sanitizer report fails the run,
 # also one from a process whose exit status nobody looks at.

@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Varnelo developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Screenshots of every page of the main window as a user sees it: the program runs in a virtual
 # display and is driven with the keyboard only (arrow keys on a tab row switch its tabs, Tab
 # moves from the outer tab row to a gallery's own). One PNG per page, named by tab.

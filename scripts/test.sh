@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Varnelo developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds everything, the picture generator and the README's screenshot tool included, and runs
 # every test. Usage: scripts/test.sh [build-dir]
 set -euo pipefail

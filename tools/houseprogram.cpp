@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Varnelo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "tools/houseprogram.h"
 
 #include "tools/fakewindow.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Varnelo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // make_pictures <folder> [file name ...]
 // Draws the built-in pictures, the button glyph and the icon into <folder> (resources/pictures).
 // With file names, only those files are remade.

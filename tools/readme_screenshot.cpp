@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Varnelo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Makes the README's picture of the calculator page from the real main window, offscreen:
 // the default inputs calculated, as a user with Russian regional settings sees them.
 // Usage: readme_screenshot <output.png>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Varnelo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // provercifr on any text: never an error, only number characters, at most one separator.
 #include "fuzz_input.h"
 

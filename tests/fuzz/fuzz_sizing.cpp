@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Varnelo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // SizeMixingUnit with any list positions in range, any length text and either mark: results
 // or the program's own errors, and a run after an error equal to a fresh one.
 #include <optional>

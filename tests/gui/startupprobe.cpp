@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Varnelo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Starts the program's own windows, exactly as the program does, and prints the wall-clock
 // time at which the first paint of the main window has finished (nanoseconds since the
 // epoch); then quits. Usage: varnelo_startup_probe varnelo. The start-up benchmark compares

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Varnelo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A long run of the calculator page: a thousand presses of "Рассчитать!" with random list
 // positions and random length texts, each compared with what the core gives for the same
 // inputs. The seed is printed; VARNELO_SOAK_SEED replays a run, VARNELO_SOAK_PRESSES sets its
