@@ -12,7 +12,6 @@
 #include <array>
 #include <cstddef>
 #include <span>
-#include <string_view>
 
 namespace calc {
 
@@ -51,17 +50,6 @@ constexpr ChoiceList<Value, Count> Choices(const Choice<Value> (&items)[Count],
     for (std::size_t i = 0; i < Count; ++i)
         list.texts[i] = items[i].text;
     return list;
-}
-
-// The position of the item showing `text`, or -1.
-template <class Value, std::size_t Count>
-constexpr int PositionOf(const ChoiceList<Value, Count> &list, std::string_view text)
-{
-    for (std::size_t i = 0; i < Count; ++i) {
-        if (text == list.items[i].text)
-            return int(i);
-    }
-    return -1;
 }
 
 // Boiler supply temperatures and set temperatures of the thermostatic head (°C).

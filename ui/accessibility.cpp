@@ -128,14 +128,19 @@ class LineEditAccessible : public QAccessibleWidget,
                            public QAccessibleTextInterface,
                            public QAccessibleEditableTextInterface {
 public:
-    explicit LineEditAccessible(QLineEdit *edit) : QAccessibleWidget(edit, QAccessible::EditableText) {}
+    explicit LineEditAccessible(QLineEdit *edit)
+        : QAccessibleWidget(edit, QAccessible::EditableText)
+    {
+    }
 
     void *interface_cast(QAccessible::InterfaceType type) override
     {
         if (type == QAccessible::TextInterface)
             return static_cast<QAccessibleTextInterface *>(this);
         if (type == QAccessible::EditableTextInterface)
-            return Edit()->isReadOnly() ? nullptr : static_cast<QAccessibleEditableTextInterface *>(this);
+            return Edit()->isReadOnly()
+                ? nullptr
+                : static_cast<QAccessibleEditableTextInterface *>(this);
         return QAccessibleWidget::interface_cast(type);
     }
 
@@ -161,7 +166,10 @@ public:
     }
 
     // Text
-    QString text(int start, int end) const override { return Edit()->text().mid(start, end - start); }
+    QString text(int start, int end) const override
+    {
+        return Edit()->text().mid(start, end - start);
+    }
     int characterCount() const override { return static_cast<int>(Edit()->text().size()); }
     QString attributes(int, int *start, int *end) const override
     {
@@ -186,7 +194,10 @@ public:
         if (index == 0)
             Edit()->deselect();
     }
-    void setSelection(int, int start, int end) override { Edit()->setSelection(start, end - start); }
+    void setSelection(int, int start, int end) override
+    {
+        Edit()->setSelection(start, end - start);
+    }
     QRect characterRect(int offset) const override
     {
         // Measured from the cursor's place: the box shows its text from the left.
@@ -222,9 +233,11 @@ private:
 
 QAccessibleInterface *ProgramAccessible(const QString &className, QObject *object)
 {
-    if (auto *list = qobject_cast<DropDownList *>(object); list && className == QLatin1String("DropDownList"))
+    auto *list = qobject_cast<DropDownList *>(object);
+    if (list && className == QLatin1String("DropDownList"))
         return new DropDownListAccessible(list);
-    if (auto *edit = qobject_cast<QLineEdit *>(object); edit && className == QLatin1String("QLineEdit"))
+    auto *edit = qobject_cast<QLineEdit *>(object);
+    if (edit && className == QLatin1String("QLineEdit"))
         return new LineEditAccessible(edit);
     return nullptr;
 }

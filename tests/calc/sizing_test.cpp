@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Varnelo developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <string>
@@ -17,9 +18,10 @@ namespace {
 template <class List>
 int Position(const List &list, std::string_view shown)
 {
-    const int position = PositionOf(list, shown);
-    EXPECT_GE(position, 0) << "no item \"" << shown << "\"";
-    return position;
+    const auto &texts = list.texts;
+    const auto found = std::find(texts.begin(), texts.end(), shown);
+    EXPECT_NE(found, texts.end()) << "no item \"" << shown << "\"";
+    return found == texts.end() ? -1 : int(found - texts.begin());
 }
 
 std::string Shown(int value) { return std::to_string(value); }

@@ -409,11 +409,14 @@ def check_main_window(results, env, x11, main):
     results.check(env.name, "main client area 699 x 567 under the menu bar",
                   width == MAIN_CLIENT_WIDTH and height - CLIENT_BELOW_MENU in MENU_HEIGHTS,
                   f"client {width} x {height}, menu bar {height - CLIENT_BELOW_MENU}")
-    outer = x11.outer(main)
+    check_centred(results, env, x11, main, "main outer frame centred on the desktop")
+
+
+def check_centred(results, env, x11, window, what):
+    outer = x11.outer(window)
     dx, dy = off_centre(outer, (0, 0) + SCREEN)
-    results.check(env.name, "main outer frame centred on the desktop",
-                  abs(dx) <= CENTRE_SLACK and abs(dy) <= CENTRE_SLACK,
-                  f"frame {outer}, extents {x11.frame(main)}, off by {dx:+.1f}, {dy:+.1f}")
+    results.check(env.name, what, abs(dx) <= CENTRE_SLACK and abs(dy) <= CENTRE_SLACK,
+                  f"frame {outer}, extents {x11.frame(window)}, off by {dx:+.1f}, {dy:+.1f}")
 
 
 def check_focus_on_tab_row(results, env, x11, main):
@@ -445,11 +448,7 @@ def check_notice(results, env, x11, main):
     (_, _, width, height), _ = x11.geometry(notice)
     results.check(env.name, "notice client area 470 x 115", (width, height) == NOTICE_CLIENT,
                   f"{width} x {height}")
-    outer = x11.outer(notice)
-    dx, dy = off_centre(outer, (0, 0) + SCREEN)
-    results.check(env.name, "notice outer frame centred on the screen",
-                  abs(dx) <= CENTRE_SLACK and abs(dy) <= CENTRE_SLACK,
-                  f"frame {outer}, extents {x11.frame(notice)}, off by {dx:+.1f}, {dy:+.1f}")
+    check_centred(results, env, x11, notice, "notice outer frame centred on the screen")
     env.screenshot("notice")
     check_modal_stays_with_main(results, env, x11, "notice", notice, main)
     env.run("wmctrl", "-i", "-a", notice)
