@@ -74,15 +74,24 @@ struct FloorPipe {
 inline constexpr FloorPipe kFloorPipe{12, 0.01};
 inline constexpr auto kFloorPipes = Choices<FloorPipe>({{kFloorPipe, "М/П  Ф16-2,0"}}, 0);
 
+// An exact ratio of two whole numbers; the calculation takes its nearest extended value.
+struct Fraction {
+    long long numerator;
+    long long denominator;
+
+    // The nearest double, for drawing.
+    constexpr double AsDouble() const { return double(numerator) / double(denominator); }
+};
+
 // A pump's line: flow (m³/h) = atZeroHead - slope * head (m), used without a lower limit.
 struct PumpLine {
-    long double atZeroHead;
-    long double slope;
+    int atZeroHead;
+    Fraction slope;
 };
 inline constexpr auto kPumps = Choices<PumpLine>({
-    {{4, 2.0L / 3.0L}, "willo 25/6"},
-    {{3, 0.75L}, "willo 25/4"},
-    {{5, 0.625L}, "willo 25/8"},
+    {{4, {2, 3}}, "willo 25/6"},
+    {{3, {3, 4}}, "willo 25/4"},
+    {{5, {5, 8}}, "willo 25/8"},
 }, 0);
 
 // The pipe length of one circuit that the length box holds at start (m, as typed).
@@ -96,7 +105,7 @@ inline constexpr int kWaterHeatConstant = 1163;
 inline constexpr double kUnitBranchDiameter = 25;  // mm
 inline constexpr double kBoilerBranchZeta = 175;
 inline constexpr double kRecirculationBranchZeta = 25;
-inline constexpr long double kBoilerBranchAllowance = 1.05L;
+inline constexpr Fraction kBoilerBranchAllowance = {105, 100};
 
 inline constexpr int kMostCircuits = 50;
 

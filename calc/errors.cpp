@@ -34,21 +34,9 @@ void RaiseOverflow()
     throw EOverflow();
 }
 
-namespace {
-
-bool OverflowFlagged()
+void RaiseFaultOf(const Extended &value)
 {
-    unsigned short status = 0;
-    asm volatile("fnstsw %0" : "=am"(status));
-    constexpr unsigned short kOverflowFlag = 0x08;
-    return (status & kOverflowFlag) != 0;
-}
-
-} // namespace
-
-void RaiseFaultOf(long double value)
-{
-    if (std::isnan(value) && !OverflowFlagged())
+    if (value.IsNaN() && !OverflowFlagged())
         RaiseInvalidOp();
     RaiseOverflow();
 }

@@ -3,25 +3,21 @@
 
 #include "calc/fparith.h"
 
-#include <cmath>
-
 namespace calc::fp {
 
-Ext Ln(Ext x)
+Ext Ln(const Ext &x)
 {
-    const long double v = Checked(x.value());
-    if (v < 0)
+    if (x < 0)
         RaiseInvalidOp();
-    if (v == 0)
+    if (x == 0)
         RaiseZeroDivide();
-    return std::log(v);
+    return Ext(ext::Log(x.raw()));
 }
 
-Ext Exp(Ext x)
+Ext Exp(const Ext &x)
 {
-    const long double v = Checked(x.value());
-    const long double result = std::exp(v);
-    if (std::isinf(result))
+    const Ext result(ext::Exp(x.Checked().raw()));
+    if (!result.IsFinite())
         RaiseOverflow();
     return result;
 }

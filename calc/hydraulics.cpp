@@ -14,35 +14,36 @@ using fp::Store;
 
 namespace {
 
-constexpr long double kPi = 3.14L;  // two decimals, as the formulas were calibrated
-constexpr long double kBlasius = 0.3164L;
-constexpr long double kAltshul = 0.11L;
-constexpr long double kGravity = 9.81L;
-constexpr long double kTwiceGravity = 19.62L;
+// Each the extended value nearest to the decimal.
+const Ext kPi(Fraction{314, 100});  // two decimals, as the formulas were calibrated
+const Ext kBlasius(Fraction{3164, 10000});
+const Ext kAltshul(Fraction{11, 100});
+const Ext kGravity(Fraction{981, 100});
+const Ext kTwiceGravity(Fraction{1962, 100});
 constexpr int kLaminarLimit = 2300;
 constexpr int kTransitionLimit = 4000;
 
-double RoundedTo(Ext x, long double scale) { return Store(fp::RoundedToScale(x, scale)); }
+double RoundedTo(const Ext &x, double scale) { return Store(fp::RoundedToScale(x, scale)); }
 
 // The friction factor for a Reynolds number: five tests in order, the last that holds decides.
 double FrictionFactor(double re, double d, double e)
 {
     double lambda = 0;  // a negative Reynolds number (backward flow) matches no rule
     if (re <= kLaminarLimit) {
-        re = RoundedTo(re, 1e9L);
+        re = RoundedTo(re, 1e9);
         if (re > 0)
             lambda = Store(Ext(70) / re);
     }
     if (re > kLaminarLimit && re <= kTransitionLimit)
-        lambda = Store(Ext(kBlasius) / stepen(re, 0.25));
+        lambda = Store(kBlasius / stepen(re, 0.25));
     const Ext smoothLimit = Ext(10) * d / e;
     const Ext roughLimit = Ext(560) * d / e;
     if (re > kTransitionLimit && Ext(re) <= smoothLimit)
-        lambda = Store(Ext(kBlasius) / stepen(re, 0.25));
+        lambda = Store(kBlasius / stepen(re, 0.25));
     if (Ext(re) > smoothLimit && Ext(re) <= roughLimit)
-        lambda = Store(Ext(kAltshul) * stepen(Store(Ext(e) / d + Ext(68) / re), 0.25));
+        lambda = Store(kAltshul * stepen(Store(Ext(e) / d + Ext(68) / re), 0.25));
     if (Ext(re) > roughLimit)
-        lambda = Store(Ext(kAltshul) * stepen(Store(Ext(e) / d), 0.25));
+        lambda = Store(kAltshul * stepen(Store(Ext(e) / d), 0.25));
     return lambda;
 }
 
@@ -52,8 +53,8 @@ double funskorost(double flow, double diameter)
 {
     double v = 0;  // no flow through a pipe without a (positive) diameter
     if (diameter > 0)
-        v = Store(Ext(4) * flow / 60000 / (Ext(kPi) * diameter * diameter));
-    return RoundedTo(v, 1e6L);
+        v = Store(Ext(4) * flow / 60000 / (kPi * diameter * diameter));
+    return RoundedTo(v, 1e6);
 }
 
 double formulkms(double flow, double diameter, double zeta)
@@ -82,7 +83,7 @@ double stepen(double base, double exponent)
 double mintoch(double value)
 {
     try {
-        return RoundedTo(value, 1e4L);
+        return RoundedTo(value, 1e4);
     } catch (const EMathError &) {
         return value;
     }

@@ -3,9 +3,9 @@
 
 #include "calc/numbers.h"
 
-#include <cfenv>
-#include <cmath>
+#include <array>
 #include <cstdlib>
+#include <vector>
 
 #include "calc/errors.h"
 #include "calc/fparith.h"
@@ -15,32 +15,40 @@ namespace {
 
 char g_decimalMark = '.';
 
-// 10^n, 10^(32 n) and 10^(512 n), each the extended value nearest to it.
-constexpr long double kPowersOne[] = {
-    1e0L, 1e1L, 1e2L, 1e3L, 1e4L, 1e5L, 1e6L, 1e7L, 1e8L, 1e9L, 1e10L, 1e11L, 1e12L, 1e13L,
-    1e14L, 1e15L, 1e16L, 1e17L, 1e18L, 1e19L, 1e20L, 1e21L, 1e22L, 1e23L, 1e24L, 1e25L,
-    1e26L, 1e27L, 1e28L, 1e29L, 1e30L, 1e31L};
-// 10^(32 n), n = 0..15.
-constexpr long double kPowersThirtyTwo[] = {
-    1e0L, 1e32L, 1e64L, 1e96L, 1e128L, 1e160L, 1e192L, 1e224L, 1e256L, 1e288L, 1e320L,
-    1e352L, 1e384L, 1e416L, 1e448L, 1e480L};
-// 10^(512 n), n = 0..9.
-constexpr long double kPowersFiveTwelve[] = {
-    1e0L, 1e512L, 1e1024L, 1e1536L, 1e2048L, 1e2560L, 1e3072L, 1e3584L, 1e4096L, 1e4608L};
+using fp::Ext;
+
+// 10^(step n) for n = 0..count-1, each the extended value nearest to it.
+std::vector<Ext> PowersOfTen(int step, int count)
+{
+    std::vector<Ext> powers;
+    for (int n = 0; n < count; ++n)
+        powers.push_back(Ext::Nearest(("1e" + std::to_string(step * n)).c_str()));
+    return powers;
+}
+
+// The three tables of factors; made on first use.
+struct ScaleFactors {
+    std::vector<Ext> one = PowersOfTen(1, 32);
+    std::vector<Ext> thirtyTwo = PowersOfTen(32, 16);
+    std::vector<Ext> fiveHundredTwelve = PowersOfTen(512, 10);
+};
 
 constexpr int kMaxPowerOfTen = 512 * 10 - 1;
 
 // Multiplies (k > 0) or divides (k < 0) by 10^|k|, applied as up to three factors in the
 // order 10^(|k| mod 32), 10^(32 ((|k| div 32) mod 16)), 10^(512 (|k| div 512)).
-long double ScaleByPowerOfTen(long double value, long long k)
+Ext ScaleByPowerOfTen(Ext value, long long k)
 {
+    static const ScaleFactors powers;
     const long long n = std::llabs(k);
-    const long double factors[] = {kPowersOne[n % 32], kPowersThirtyTwo[(n / 32) % 16],
-                                   kPowersFiveTwelve[n / 512]};
-    for (const long double factor : factors) {
-        if (factor == 1)
+    const std::array<int, 3> positions = {int(n % 32), int((n / 32) % 16), int(n / 512)};
+    const std::array<const Ext *, 3> factors = {&powers.one[positions[0]],
+                                                &powers.thirtyTwo[positions[1]],
+                                                &powers.fiveHundredTwelve[positions[2]]};
+    for (std::size_t i = 0; i < factors.size(); ++i) {
+        if (positions[i] == 0)
             continue;
-        value = k > 0 ? value * factor : value / factor;
+        value = k > 0 ? value * *factors[i] : value / *factors[i];
     }
     return value;
 }
@@ -49,7 +57,7 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 struct NumberText {
     bool negative = false;
-    long double digits = 0;       // every digit of integer and fraction part, as one number
+    Ext digits = 0;               // every digit of integer and fraction part, as one number
     long long fractionDigits = 0;
     long long exponent = 0;
     bool overflowed = false;
@@ -93,7 +101,7 @@ private:
     {
         for (; pos_ < text_.size() && IsDigit(text_[pos_]); ++pos_) {
             number.digits = number.digits * 10 + (text_[pos_] - '0');
-            number.overflowed = number.overflowed || std::isinf(number.digits);
+            number.overflowed = number.overflowed || !number.digits.IsFinite();
             if (fraction)
                 ++number.fractionDigits;
         }
@@ -118,15 +126,15 @@ private:
     std::size_t pos_ = 0;
 };
 
-long double ValueOf(const NumberText &number, bool &faulted)
+Ext ValueOf(const NumberText &number, bool &faulted)
 {
     const long long k = number.exponent - number.fractionDigits;
-    long double value = 0;
+    Ext value = 0;
     if (k > kMaxPowerOfTen)
-        value = HUGE_VALL;
+        value = Ext::Infinity();
     else if (k > -kMaxPowerOfTen - 1)
         value = ScaleByPowerOfTen(number.digits, k);
-    faulted = number.overflowed || !std::isfinite(value);
+    faulted = number.overflowed || !value.IsFinite();
     return number.negative ? -value : value;
 }
 
@@ -138,25 +146,34 @@ struct DecimalDigits {
 };
 
 constexpr std::int64_t kTenTo15 = 1'000'000'000'000'000;
-constexpr long double kTenTo17 = 1e17L;
-constexpr long double kTenTo18 = 1e18L;
+constexpr std::int64_t kTenTo17 = 100'000'000'000'000'000;
+constexpr std::int64_t kTenTo18 = 1'000'000'000'000'000'000;
 
-DecimalDigits DigitsOf(long double magnitude)
+// The decimal exponent E with 10^(E-1) <= magnitude < 10^E, as a first guess.
+int DecimalExponentGuess(const Ext &magnitude)
+{
+    const Ext log10(ext::Floor(ext::Log10(magnitude.raw())));
+    return static_cast<int>(ext::ToInt64(log10.raw())) + 1;
+}
+
+DecimalDigits DigitsOf(const Ext &magnitude)
 {
     // First to 18 significant digits: scale into [10^17, 10^18) and round, ties to even.
-    int exponent = static_cast<int>(std::floor(std::log10(magnitude))) + 1;
-    long double scaled = 0;
+    static const Ext kLowest(Fraction{kTenTo17, 1});
+    static const Ext kBeyond(Fraction{kTenTo18, 1});
+    int exponent = DecimalExponentGuess(magnitude);
+    Ext scaled = 0;
     for (int attempt = 0; attempt < 4; ++attempt) {
         scaled = ScaleByPowerOfTen(magnitude, 18 - exponent);
-        if (scaled >= kTenTo18)
+        if (scaled >= kBeyond)
             ++exponent;
-        else if (scaled < kTenTo17)
+        else if (scaled < kLowest)
             --exponent;
         else
             break;
     }
-    auto eighteen = static_cast<std::int64_t>(::roundevenl(scaled));
-    if (eighteen == static_cast<std::int64_t>(kTenTo18)) {
+    std::int64_t eighteen = ext::ToInt64(ext::NearestWhole(scaled.raw()));
+    if (eighteen == kTenTo18) {
         eighteen /= 10;
         ++exponent;
     }
@@ -197,39 +214,39 @@ char LocaleDecimalMark() noexcept { return g_decimalMark; }
 
 void SetLocaleDecimalMark(char mark) noexcept { g_decimalMark = mark; }
 
-long double TextToNumber(const std::string &text)
+Extended TextToNumber(const std::string &text)
 {
     NumberText number;
     if (!NumberReader(text, g_decimalMark).Read(number))
         throw EConvertError(text);
-    // The unit's exceptions are masked, so the arithmetic above ran silently; a fault shows
-    // as an infinite value. Leave no pending flag behind.
+    // The arithmetic above ran silently; a fault shows as an infinite value. Leave no pending
+    // flag behind.
     bool faulted = false;
-    const long double value = ValueOf(number, faulted);
-    std::feclearexcept(FE_ALL_EXCEPT);
+    const Ext value = ValueOf(number, faulted);
+    fp::ClearFaultFlags();
     if (faulted)
         throw EConvertError(text);
     return value;
 }
 
-std::string NumberToText(long double value)
+std::string NumberToText(const Extended &value)
 {
-    if (std::isnan(value))
+    if (value.IsNaN())
         return "NAN";
-    if (std::isinf(value))
-        return value < 0 ? "-INF" : "INF";
-    if (value == 0)
+    if (!value.IsFinite())
+        return value.SignBit() ? "-INF" : "INF";
+    if (value.IsZero())
         return "0";
-    const DecimalDigits d = DigitsOf(std::fabs(value));
-    const std::string sign = value < 0 ? "-" : "";
+    const DecimalDigits d = DigitsOf(value.SignBit() ? -value : value);
+    const std::string sign = value.SignBit() ? "-" : "";
     if (d.exponent >= -3 && d.exponent <= 15)
         return sign + FixedText(d, g_decimalMark);
     return sign + ScientificText(d, g_decimalMark);
 }
 
-std::int64_t RoundToInteger(long double value)
+std::int64_t RoundToInteger(const Extended &value)
 {
-    return static_cast<std::int64_t>(fp::RoundToWhole(value));
+    return ext::ToInt64(fp::RoundToWhole(value).raw());
 }
 
 } // namespace calc

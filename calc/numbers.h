@@ -4,13 +4,11 @@
 #pragma once
 
 #include <cstdint>
-#include <limits>
 #include <string>
 
-namespace calc {
+#include "calc/extended.h"
 
-static_assert(std::numeric_limits<long double>::digits == 64,
-              "The calculation needs the x87 extended format (64-bit significand) as long double");
+namespace calc {
 
 // The decimal mark both conversions use; one value for the whole process.
 char LocaleDecimalMark() noexcept;
@@ -19,13 +17,13 @@ void SetLocaleDecimalMark(char mark) noexcept;
 // Reads a number: blanks (spaces only), sign, digits, the decimal mark, an exponent.
 // Throws EConvertError with the text as given when the text is not a number or does not fit
 // the extended range. Never lets a floating-point fault escape.
-long double TextToNumber(const std::string &text);
+Extended TextToNumber(const std::string &text);
 
 // General format with 15 significant digits, using LocaleDecimalMark. Never fails.
-std::string NumberToText(long double value);
+std::string NumberToText(const Extended &value);
 
 // Nearest whole number, ties to even. Throws EInvalidOp outside the signed 64-bit range
 // or for a value that is not a number.
-std::int64_t RoundToInteger(long double value);
+std::int64_t RoundToInteger(const Extended &value);
 
 } // namespace calc

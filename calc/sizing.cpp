@@ -9,6 +9,7 @@
 #include "calc/designdata.h"
 #include "calc/errors.h"
 #include "calc/fparith.h"
+#include "calc/fpmode.h"
 #include "calc/hydraulics.h"
 #include "calc/numbers.h"
 
@@ -51,13 +52,15 @@ double FlowFor(double power, int kelvin)
     return Store(Ext(power) / (kWaterHeatConstant * kelvin) / 60);
 }
 
+const Ext kAllowance(kBoilerBranchAllowance);
+
 // Unit loss of the mixing unit at `circuits` circuits: the larger of its two branches.
 [[gnu::flatten]] double UnitLossAt(int circuits, double flow, double boilerShare,
                                    double recirculationShare)
 {
     const double boilerFlow = Store(Ext(circuits) * flow * boilerShare);
     const double boilerLoss = Store(
-        Ext(formulkms(boilerFlow, kUnitBranchDiameter, kBoilerBranchZeta)) * kBoilerBranchAllowance);
+        Ext(formulkms(boilerFlow, kUnitBranchDiameter, kBoilerBranchZeta)) * kAllowance);
     const double recirculationFlow = Store(Ext(circuits) * flow * recirculationShare);
     const double recirculationLoss =
         formulkms(recirculationFlow, kUnitBranchDiameter, kRecirculationBranchZeta);
@@ -75,11 +78,12 @@ struct CircuitSearch {
 CircuitSearch SearchCircuits(double flow, double frictionHead, double boilerShare,
                              double recirculationShare, const PumpLine &pump)
 {
+    const Ext slope(pump.slope);
     CircuitSearch found;
     for (int i = 1; i <= kMostCircuits; ++i) {
         const double unitLoss = UnitLossAt(i, flow, boilerShare, recirculationShare);
         const double totalHead = Store(Ext(frictionHead) + unitLoss);
-        const double pumpFlow = Store(Ext(pump.atZeroHead) - Ext(pump.slope) * totalHead);
+        const double pumpFlow = Store(Ext(pump.atZeroHead) - slope * totalHead);
         const Ext capacity = Ext(pumpFlow) / 60 * 1000 / flow;
         if (i == 1 || Ext(i) < capacity)
             found = {double(i), unitLoss};
@@ -91,6 +95,7 @@ CircuitSearch SearchCircuits(double flow, double frictionHead, double boilerShar
 
 SizingOutcome SizeMixingUnit(const SizingInputs &in, SizingResults &out)
 {
+    LoadFloatingPointMode();
     CheckSelections(in);
     const double length = ReadPipeLength(in.PipeLengthText);
     const int pitch = kPitches.ValueAt(in.PitchIndex);

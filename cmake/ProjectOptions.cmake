@@ -4,22 +4,29 @@
 # Build rules shared by every target of the project's own code.
 include(CheckCXXSourceCompiles)
 
-if(NOT CMAKE_SYSTEM_PROCESSOR MATCHES "^(x86_64|AMD64|amd64)$")
-  message(FATAL_ERROR "Varnelo computes in the x87 extended format and builds only for x86-64 "
-                      "(this is ${CMAKE_SYSTEM_PROCESSOR}).")
+# The calculation runs in the extended format: on x86-64 in the x87 unit's own long double
+# (the default there, and the fastest), everywhere else through GNU MPFR at the same precision
+# and range. On x86-64 VARNELO_PORTABLE_EXTENDED=ON selects the portable one too.
+set(varnelo_x87 OFF)
+if(CMAKE_SYSTEM_PROCESSOR MATCHES "^(x86_64|AMD64|amd64)$")
+  set(CMAKE_REQUIRED_FLAGS "-std=c++20")
+  check_cxx_source_compiles([=[
+    #include <limits>
+    static_assert(std::numeric_limits<long double>::digits == 64);
+    int main() { return 0; }
+  ]=] VARNELO_LONG_DOUBLE_IS_EXTENDED)
+  unset(CMAKE_REQUIRED_FLAGS)
+  set(varnelo_x87 ${VARNELO_LONG_DOUBLE_IS_EXTENDED})
 endif()
-
-set(CMAKE_REQUIRED_FLAGS "-std=c++20")
-check_cxx_source_compiles([=[
-  #include <limits>
-  static_assert(std::numeric_limits<long double>::digits == 64);
-  int main() { return 0; }
-]=] VARNELO_LONG_DOUBLE_IS_EXTENDED)
-unset(CMAKE_REQUIRED_FLAGS)
-if(NOT VARNELO_LONG_DOUBLE_IS_EXTENDED)
-  message(FATAL_ERROR "long double of this compiler has no 64-bit significand; the calculation "
-                      "needs the x87 80-bit extended format.")
+option(VARNELO_PORTABLE_EXTENDED "Compute through GNU MPFR instead of the x87 unit" OFF)
+if(NOT varnelo_x87 AND NOT VARNELO_PORTABLE_EXTENDED)
+  message(STATUS "No x87 extended format on ${CMAKE_SYSTEM_PROCESSOR}: the portable arithmetic")
+  set(VARNELO_PORTABLE_EXTENDED ON CACHE BOOL "Compute through GNU MPFR instead of the x87 unit"
+      FORCE)
 endif()
+# The x86-64 build also makes the portable core beside the x87 one, so that tests and the grid
+# compare them on one machine.
+set(VARNELO_BOTH_PATHS ${varnelo_x87})
 
 # Strict warnings as errors, and arithmetic exactly as written: no fast-math, no fused
 # multiply-add contraction, no reassociation.

@@ -11,6 +11,7 @@ VARNELO_PACKAGES=(
   cmake g++ make
   qt6-base-dev libgl-dev
   libjpeg62-turbo-dev
+  libmpfr-dev libgmp-dev  # the portable extended arithmetic
   libgtest-dev libbenchmark-dev
   xvfb xauth
   fonts-dejavu-core fonts-liberation2 fonts-crosextra-carlito

@@ -27,7 +27,7 @@ std::vector<PumpLine> ChartPumps()
     for (std::size_t i = 0; i < calc::kPumps.Size(); ++i) {
         const calc::Choice<calc::PumpLine> &item = calc::kPumps.items[i];
         pumps.push_back({ModelName(item.text), static_cast<double>(item.value.atZeroHead),
-                         static_cast<double>(item.value.slope),
+                         item.value.slope.AsDouble(),
                          int(i) == calc::kPumps.selectedAtStart});
     }
     std::ranges::stable_sort(pumps, {}, [](const PumpLine &pump) {

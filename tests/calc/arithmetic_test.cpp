@@ -2,12 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include <functional>
-#include <limits>
 
 #include <gtest/gtest.h>
 
 #include "calc/calc.h"
 #include "calc/fparith.h"
+#include "extended_values.h"
 
 using namespace calc;
 using fp::Ext;
@@ -28,40 +28,63 @@ void ExpectFault(const std::function<void()> &operation, const char *message)
 
 TEST(CheckedArithmetic, FaultsRaiseTheirErrorClasses)
 {
-    volatile long double zero = 0;
-    ExpectFault<EZeroDivide>([&] { (void)(Ext(1) / Ext(zero)); }, "Floating point division by zero");
-    ExpectFault<EInvalidOp>([&] { (void)(Ext(0) / Ext(zero)); }, "Invalid floating point operation");
-    ExpectFault<EZeroDivide>([&] { (void)fp::Ln(Ext(zero)); }, "Floating point division by zero");
+    const Ext zero = 0;
+    ExpectFault<EZeroDivide>([&] { (void)(Ext(1) / zero); }, "Floating point division by zero");
+    ExpectFault<EInvalidOp>([&] { (void)(Ext(0) / zero); }, "Invalid floating point operation");
+    ExpectFault<EZeroDivide>([&] { (void)fp::Ln(zero); }, "Floating point division by zero");
     ExpectFault<EInvalidOp>([&] { (void)fp::Ln(Ext(-1)); }, "Invalid floating point operation");
-    ExpectFault<EOverflow>([&] { (void)fp::Store(Ext(1e4000L) * Ext(1e4000L)); }, "Floating point overflow");
-    ExpectFault<EOverflow>([&] { (void)fp::Store(Ext(1e400L)); }, "Floating point overflow");
+    ExpectFault<EOverflow>([&] { (void)fp::Store(X("1e4000") * X("1e4000")); }, "Floating point overflow");
+    ExpectFault<EOverflow>([&] { (void)fp::Store(X("1e400")); }, "Floating point overflow");
     ExpectFault<EOverflow>([&] { (void)fp::Exp(Ext(20000)); }, "Floating point overflow");
-    const long double inf = std::numeric_limits<long double>::infinity();
-    ExpectFault<EOverflow>([&] { (void)(Ext(inf) < Ext(1)); }, "Floating point overflow");
-    ExpectFault<EInvalidOp>([&] { (void)fp::Store(Ext(inf) - Ext(inf)); }, "Invalid floating point operation");
-    ExpectFault<EInvalidOp>([&] { (void)fp::Store(Ext(zero) * Ext(inf)); }, "Invalid floating point operation");
-    const long double nan = std::numeric_limits<long double>::quiet_NaN();
-    ExpectFault<EInvalidOp>([&] { (void)fp::Store(Ext(nan) + Ext(1)); }, "Invalid floating point operation");
-    ExpectFault<EInvalidOp>([&] { (void)(Ext(nan) < Ext(1)); }, "Invalid floating point operation");
+    const Ext inf = Ext::Infinity();
+    ExpectFault<EOverflow>([&] { (void)(inf < Ext(1)); }, "Floating point overflow");
+    ExpectFault<EInvalidOp>([&] { (void)fp::Store(inf - inf); }, "Invalid floating point operation");
+    ExpectFault<EInvalidOp>([&] { (void)fp::Store(zero * inf); }, "Invalid floating point operation");
+    const Ext nan = Ext::NotANumber();
+    ExpectFault<EInvalidOp>([&] { (void)fp::Store(nan + Ext(1)); }, "Invalid floating point operation");
+    ExpectFault<EInvalidOp>([&] { (void)(nan < Ext(1)); }, "Invalid floating point operation");
 }
 
 TEST(CheckedArithmetic, AnOverflowIsReportedEvenWhenItsInfinityTurnsIntoNotANumber)
 {
-    volatile long double huge = 1e4000L;
-    ExpectFault<EOverflow>([&] { (void)fp::Store(Ext(huge) * huge - Ext(huge) * huge); },
+    const Ext huge = X("1e4000");
+    ExpectFault<EOverflow>([&] { (void)fp::Store(huge * huge - huge * huge); },
                            "Floating point overflow");
     // The fault left nothing behind: the same kind of expression without overflow is invalid.
-    const long double inf = std::numeric_limits<long double>::infinity();
-    ExpectFault<EInvalidOp>([&] { (void)fp::Store(Ext(inf) - Ext(inf)); },
+    const Ext inf = Ext::Infinity();
+    ExpectFault<EInvalidOp>([&] { (void)fp::Store(inf - inf); },
                             "Invalid floating point operation");
 }
 
 TEST(CheckedArithmetic, UnderflowIsSilent)
 {
-    EXPECT_EQ(fp::Store(Ext(1e-4000L)), 0);
-    EXPECT_GT((Ext(1e-4940L) / Ext(1e10L)).value(), 0);  // denormal extended
-    EXPECT_EQ(fp::Exp(Ext(-20000)).value(), 0);
-    EXPECT_GT(fp::Store(Ext(1e-310L)), 0);  // denormal double
+    EXPECT_EQ(fp::Store(X("1e-4000")), 0);
+    EXPECT_GT(X("1e-4940") / X("1e10"), 0);  // denormal extended
+    EXPECT_EQ(fp::Exp(Ext(-20000)), 0);
+    EXPECT_GT(fp::Store(X("1e-310")), 0);  // denormal double
+}
+
+// The limits of the extended format, the same on both back ends: 64 bits of significand,
+// subnormals down to 2^-16445 rounded to even, the largest value just below 2^16384.
+TEST(ExtendedFormat, PrecisionRangeAndSubnormals)
+{
+    EXPECT_NE(Ext(1) + X("0x1p-63"), 1);
+    EXPECT_EQ(Ext(1) + X("0x1p-64"), 1);                      // a tie goes to the even 1
+    EXPECT_EQ(Ext(1) + X("0x1.8p-64"), Ext(1) + X("0x1p-63"));  // above the tie rounds up
+    const Ext smallest = X("0x1p-16445");
+    EXPECT_GT(smallest, 0);
+    EXPECT_EQ(smallest / 2, 0);                          // a tie goes to the even 0
+    EXPECT_EQ(smallest * 3 / 4, smallest);               // above the tie rounds up
+    EXPECT_EQ(X("0x1p-16400") / X("0x1p45"), smallest);  // exact into the subnormals
+    const Ext largest = X("0x1.fffffffffffffffep16383");
+    EXPECT_GT(largest, X("0x1p16383"));
+    EXPECT_THROW((void)(largest * 2 > 0), EOverflow);
+    EXPECT_THROW((void)(largest + largest / X("0x1p64") > 0), EOverflow);  // rounds up to 2^16384
+    EXPECT_EQ(fp::Store(X("0x1p-1074")), 0x1p-1074);     // the smallest subnormal double
+    EXPECT_EQ(fp::Store(X("0x1p-1075")), 0);             // a tie goes to the even 0
+    EXPECT_EQ(fp::Store(X("0x1.0000000000000002p-1075")), 0x1p-1074);
+    EXPECT_EQ(fp::Store(X("0x1.fffffffffffff7fep1023")), 0x1.fffffffffffffp1023);
+    EXPECT_THROW(fp::Store(X("0x1.fffffffffffff8p1023")), EOverflow);  // a tie rounds to 2^1024
 }
 
 TEST(CheckedArithmetic, ErrorClassesFormOneHierarchy)
@@ -76,6 +99,7 @@ TEST(CheckedArithmetic, ErrorClassesFormOneHierarchy)
               nullptr);
 }
 
+#if !VARNELO_PORTABLE_EXTENDED
 TEST(FloatingPointMode, LoadingRestoresTheModeAfterAChange)
 {
     std::uint16_t singlePrecision = 0x007F;
@@ -93,6 +117,17 @@ TEST(FloatingPointMode, LoadingRestoresTheModeAfterAChange)
     LoadFloatingPointMode();
     EXPECT_TRUE(FloatingPointModeInForce());
 }
+
+TEST(FloatingPointMode, ACalculationLoadsItWhereItBegins)
+{
+    std::uint16_t singlePrecision = 0x007F;
+    asm volatile("fldcw %0" : : "m"(singlePrecision));
+    SizingResults results;
+    EXPECT_EQ(SizeMixingUnit(SizingInputs{}, results), SizingOutcome::Computed);
+    EXPECT_TRUE(FloatingPointModeInForce());
+    EXPECT_EQ(results.ManifoldHead, 2.1942);
+}
+#endif
 
 struct Title {
     const char *path;

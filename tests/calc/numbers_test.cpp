@@ -1,12 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Varnelo developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include <cmath>
-#include <limits>
-
 #include "calc/calc.h"
 #include "calc/fparith.h"
 #include "decimal_mark.h"
+#include "extended_values.h"
 
 using namespace calc;
 
@@ -16,7 +14,7 @@ namespace {
 
 struct Accepted {
     const char *text;  // written with ","; the "." run swaps the mark
-    long double value;
+    Extended value;
 };
 
 class TextToNumberAccepts : public testing::TestWithParam<char> {};
@@ -26,10 +24,10 @@ TEST_P(TextToNumberAccepts, WorkedTexts)
     const char mark = GetParam();
     WithDecimalMark guard(mark);
     const Accepted cases[] = {
-        {" 12,5 ", 12.5L}, {"+7", 7}, {"0012", 12}, {"5,", 5}, {",5", 0.5L}, {",", 0},
-        {"1e3", 1000}, {"1E+3", 1000}, {"25E-1", 2.5L}, {"1E", 1}, {"1e-", 1}, {"5E", 5},
+        {" 12,5 ", 12.5}, {"+7", 7}, {"0012", 12}, {"5,", 5}, {",5", 0.5}, {",", 0},
+        {"1e3", 1000}, {"1E+3", 1000}, {"25E-1", 2.5}, {"1E", 1}, {"1e-", 1}, {"5E", 5},
         {"5e+", 5}, {"1E-4999", 0}, {"1E00005", 100000}, {"80", 80}, {"-3e2", -300},
-        {"  -2,25  ", -2.25L}, {"0,1", 0.1L},
+        {"  -2,25  ", -2.25}, {"0,1", X("0.1")},
     };
     for (const auto &c : cases) {
         const std::string text = WithMark(c.text, mark);
@@ -41,9 +39,9 @@ TEST_P(TextToNumberAccepts, MinusZeroIsNegativeZero)
 {
     WithDecimalMark guard(GetParam());
     for (const std::string &text : {std::string("-0"), WithMark("-,", GetParam())}) {
-        const long double value = TextToNumber(text);
+        const Extended value = TextToNumber(text);
         EXPECT_EQ(value, 0) << text;
-        EXPECT_TRUE(std::signbit(value)) << text;
+        EXPECT_TRUE(value.SignBit()) << text;
         EXPECT_EQ(NumberToText(value), "0");
     }
 }
@@ -98,9 +96,9 @@ TEST(TextToNumber, EmptyTextIsQuotedAsEmpty)
 
 TEST(TextToNumber, ValueBeyondDoubleConvertsButOverflowsWhenStored)
 {
-    const long double big = TextToNumber("1E400");
-    EXPECT_TRUE(std::isfinite(big));
-    EXPECT_GT(big, 1e399L);
+    const Extended big = TextToNumber("1E400");
+    EXPECT_TRUE(big.IsFinite());
+    EXPECT_GT(big, X("1e399"));
     EXPECT_THROW(fp::Store(big), EOverflow);
 }
 
@@ -108,8 +106,8 @@ TEST(TextToNumber, AccumulatesDigitsInExtendedAndAppliesThePowerAsFactors)
 {
     WithDecimalMark guard('.');
     // A single factor is one correctly rounded division or multiplication.
-    EXPECT_EQ(TextToNumber("0.1"), 1.0L / 10);
-    EXPECT_EQ(TextToNumber("123.456"), 123456.0L / 1000);
+    EXPECT_EQ(TextToNumber("0.1"), Extended(1) / 10);
+    EXPECT_EQ(TextToNumber("123.456"), Extended(123456) / 1000);
     // A fraction so long that k reaches -5120 gives zero, whatever the digits; at -5119 the
     // digits still count (here 10^4931 / 10^5119).
     EXPECT_EQ(TextToNumber("0." + std::string(5120, '0') + "1"), 0);
@@ -136,7 +134,7 @@ TEST(TextToNumber, LeavesNoFaultPending)
 // --- NumberToText -----------------------------------------------------------------------
 
 struct Written {
-    long double value;
+    Extended value;
     const char *text;  // with ","
 };
 
@@ -148,59 +146,59 @@ TEST_P(NumberToTextWrites, WorkedExamples)
     WithDecimalMark guard(mark);
     const Written cases[] = {
         {0, "0"},
-        {-0.0L, "0"},
+        {-0.0, "0"},
         {100, "100"},
-        {12.5L, "12,5"},
-        {-3.75L, "-3,75"},
+        {12.5, "12,5"},
+        {-3.75, "-3,75"},
         {static_cast<double>(0.1), "0,1"},
-        {1.0L / 3, "0,333333333333333"},
-        {2.0L / 3, "0,666666666666667"},
-        {0.0001L, "0,0001"},
-        {0.00001L, "1E-5"},
-        {0.000015L, "1,5E-5"},
-        {123456789012345.0L, "123456789012345"},
-        {1e15L, "1E15"},
-        {1234567890123456789.0L, "1,23456789012346E18"},
-        {1e100L, "1E100"},
+        {Extended(1) / 3, "0,333333333333333"},
+        {Extended(2) / 3, "0,666666666666667"},
+        {X("0.0001"), "0,0001"},
+        {X("0.00001"), "1E-5"},
+        {X("0.000015"), "1,5E-5"},
+        {123456789012345.0, "123456789012345"},
+        {1e15, "1E15"},
+        {X("1234567890123456789"), "1,23456789012346E18"},
+        {X("1e100"), "1E100"},
         {0.29, "0,29"},
         {12.3, "12,3"},
         {7, "7"},
-        {1000000000000000.5L, "1E15"},
-        {999999999999999.5L, "1E15"},  // the carry runs out of the first digit
-        {0.001L, "0,001"},
-        {-1e-300L, "-1E-300"},
-        {1e4932L, "1E4932"},
-        {1e-470L, "1E-470"},
-        {std::numeric_limits<long double>::denorm_min(), "3,64519953188247E-4951"},
+        {1000000000000000.5, "1E15"},
+        {999999999999999.5, "1E15"},  // the carry runs out of the first digit
+        {X("0.001"), "0,001"},
+        {X("-1e-300"), "-1E-300"},
+        {X("1e4932"), "1E4932"},
+        {X("1e-470"), "1E-470"},
+        {X("0x1p-16445"), "3,64519953188247E-4951"},
         {10.51, "10,51"},
         {2.1942, "2,1942"},
     };
     for (const auto &c : cases)
-        EXPECT_EQ(NumberToText(c.value), WithMark(c.text, mark)) << static_cast<double>(c.value);
+        EXPECT_EQ(NumberToText(c.value), WithMark(c.text, mark)) << c.value.ApproximateDouble();
 }
 
 INSTANTIATE_TEST_SUITE_P(BothMarks, NumberToTextWrites, testing::Values(',', '.'), MarkName);
 
 TEST(NumberToText, NonFiniteValuesAreNamed)
 {
-    EXPECT_EQ(NumberToText(std::numeric_limits<long double>::infinity()), "INF");
-    EXPECT_EQ(NumberToText(-std::numeric_limits<long double>::infinity()), "-INF");
-    EXPECT_EQ(NumberToText(std::numeric_limits<long double>::quiet_NaN()), "NAN");
+    EXPECT_EQ(NumberToText(Extended::Infinity()), "INF");
+    EXPECT_EQ(NumberToText(-Extended::Infinity()), "-INF");
+    EXPECT_EQ(NumberToText(Extended::NotANumber()), "NAN");
 }
 
 TEST(NumberToText, SixteenthDigitDecidesNotTheLaterOnes)
 {
     WithDecimalMark guard(',');
     // 18 digits 100000000000000498: the 16th digit is 4, so the 17th and 18th do not carry.
-    EXPECT_EQ(NumberToText(1.00000000000000498L), "1");
-    EXPECT_EQ(NumberToText(1.000000000000005L), "1,00000000000001");
+    EXPECT_EQ(NumberToText(X("1.00000000000000498")), "1");
+    EXPECT_EQ(NumberToText(X("1.000000000000005")), "1,00000000000001");
 }
 
 // --- RoundToInteger ---------------------------------------------------------------------
 
 struct Rounded {
     const char *name;
-    long double value;
+    Extended value;
     std::int64_t expected;
 };
 
@@ -215,25 +213,25 @@ TEST_P(RoundToIntegerRows, TiesToEven)
 // Products of a stored double with 100, formed in extended precision.
 INSTANTIATE_TEST_SUITE_P(
     Worked, RoundToIntegerRows,
-    testing::Values(Rounded{"Half12", 12.5L, 12}, Rounded{"Half13", 13.5L, 14},
-                    Rounded{"MinusHalf12", -12.5L, -12},
-                    Rounded{"Eighth", static_cast<double>(0.125) * 100.0L, 12},
-                    Rounded{"ThreeEighths", static_cast<double>(0.375) * 100.0L, 38},
-                    Rounded{"MinusEighth", static_cast<double>(-0.125) * 100.0L, -12},
-                    Rounded{"Near2675", static_cast<double>(2.675) * 100.0L, 267},
-                    Rounded{"Near1115", static_cast<double>(1.115) * 100.0L, 111},
-                    Rounded{"Near12345", static_cast<double>(12.345) * 100.0L, 1235},
-                    Rounded{"LargestBelowTwoTo63", 0x1p63L - 1, INT64_MAX},
-                    Rounded{"TwoTo63Negative", -0x1p63L, INT64_MIN}),
+    testing::Values(Rounded{"Half12", 12.5, 12}, Rounded{"Half13", 13.5, 14},
+                    Rounded{"MinusHalf12", -12.5, -12},
+                    Rounded{"Eighth", Extended(0.125) * 100, 12},
+                    Rounded{"ThreeEighths", Extended(0.375) * 100, 38},
+                    Rounded{"MinusEighth", Extended(-0.125) * 100, -12},
+                    Rounded{"Near2675", Extended(2.675) * 100, 267},
+                    Rounded{"Near1115", Extended(1.115) * 100, 111},
+                    Rounded{"Near12345", Extended(12.345) * 100, 1235},
+                    Rounded{"LargestBelowTwoTo63", X("0x1p63") - 1, INT64_MAX},
+                    Rounded{"TwoTo63Negative", -X("0x1p63"), INT64_MIN}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(RoundToInteger, OutsideTheRangeIsAnInvalidOperation)
 {
-    for (const long double v : {1e19L, 0x1p63L, -0x1p63L - 1, std::numeric_limits<long double>::infinity(),
-                                std::numeric_limits<long double>::quiet_NaN()}) {
+    for (const Extended &v : {X("1e19"), X("0x1p63"), -X("0x1p63") - 1, Extended::Infinity(),
+                              Extended::NotANumber()}) {
         try {
             RoundToInteger(v);
-            ADD_FAILURE() << "no error for " << static_cast<double>(v);
+            ADD_FAILURE() << "no error for " << v.ApproximateDouble();
         } catch (const EInvalidOp &e) {
             EXPECT_STREQ(e.what(), "Invalid floating point operation");
         }

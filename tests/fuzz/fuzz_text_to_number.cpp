@@ -2,8 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // TextToNumber on any text with either mark: a number or EConvertError, nothing else.
-#include <cmath>
-
 #include "fuzz_input.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
@@ -14,8 +12,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     calc::SetLocaleDecimalMark(input.DecimalMark());
     const std::string text = input.Rest();
     try {
-        const long double value = calc::TextToNumber(text);
-        if (!std::isfinite(value))
+        const calc::Extended value = calc::TextToNumber(text);
+        if (!value.IsFinite())
             std::abort();
         const std::string written = calc::NumberToText(value);
         if (written.empty() || written.size() > 24)

@@ -114,7 +114,7 @@ TEST(PumpChart, DrawsEveryPumpOfTheCalculatorsList)
         ASSERT_GE(position, 0) << pump.name.toStdString();
         const calc::PumpLine &line = calc::kPumps.ValueAt(position);
         EXPECT_EQ(pump.flowAtZeroHead, static_cast<double>(line.atZeroHead));
-        EXPECT_EQ(pump.flowPerMetre, static_cast<double>(line.slope));
+        EXPECT_EQ(pump.flowPerMetre, line.slope.AsDouble());
         EXPECT_EQ(pump.chosen, position == calc::SizingInputs{}.PumpIndex);
         drawn[std::size_t(position)] = true;
         const double head = pump.flowAtZeroHead / pump.flowPerMetre;

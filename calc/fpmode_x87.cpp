@@ -1,10 +1,13 @@
 // SPDX-FileCopyrightText: 2026 Varnelo developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "calc/fpmode.h"
+// The x87 back end's mode: the unit's control word and status, and SSE's control register.
 
 #include <cfenv>
 #include <cstdint>
+
+#include "calc/fparith.h"
+#include "calc/fpmode.h"
 
 namespace calc {
 namespace {
@@ -21,10 +24,16 @@ constexpr std::uint32_t kMxcsrModeBits = 0xFFC0;
 
 void LoadFloatingPointMode() noexcept
 {
-    // fninit empties the register stack and clears pending flags; no x87 value is live here.
+    // fninit empties the register stack and clears pending flags. The clobbers tell the
+    // compiler that no x87 register survives, so that even inlined into a calculation (under
+    // link-time optimisation) no live value is kept on the stack across it; the status flags
+    // it clears are read only through asm (fnstsw) after it.
     std::uint16_t controlWord = kX87ControlWord;
     std::uint32_t mxcsr = kMxcsr;
-    asm volatile("fninit\n\tfldcw %0\n\tldmxcsr %1" : : "m"(controlWord), "m"(mxcsr) : "memory");
+    asm volatile("fninit\n\tfldcw %0\n\tldmxcsr %1"
+                 :
+                 : "m"(controlWord), "m"(mxcsr)
+                 : "memory", "st", "st(1)", "st(2)", "st(3)", "st(4)", "st(5)", "st(6)", "st(7)");
 }
 
 bool FloatingPointModeInForce() noexcept
@@ -36,4 +45,17 @@ bool FloatingPointModeInForce() noexcept
         && (mxcsr & kMxcsrModeBits) == (kMxcsr & kMxcsrModeBits);
 }
 
+namespace fp {
+
+bool OverflowFlagged() noexcept
+{
+    unsigned short status = 0;
+    asm volatile("fnstsw %0" : "=am"(status));
+    constexpr unsigned short kOverflowFlag = 0x08;
+    return (status & kOverflowFlag) != 0;
+}
+
+void ClearFaultFlags() noexcept { std::feclearexcept(FE_ALL_EXCEPT); }
+
+} // namespace fp
 } // namespace calc

@@ -1,0 +1,164 @@
+// SPDX-FileCopyrightText: 2026 Varnelo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "calc/extended_portable.h"
+
+#include <mpfr.h>
+
+namespace calc::ext {
+namespace {
+
+constexpr mpfr_prec_t kPrecision = 64;
+// MPFR writes a value as 0.1xxx * 2^e: the largest extended value is just below 2^16384, the
+// smallest subnormal 2^-16445 = 0.1 * 2^-16444.
+constexpr mpfr_exp_t kMinExponent = -16444;
+constexpr mpfr_exp_t kMaxExponent = 16384;
+
+static_assert(sizeof(mpfr_exp_t) == sizeof(long));
+static_assert(sizeof(mp_limb_t) * ((kPrecision + GMP_NUMB_BITS - 1) / GMP_NUMB_BITS)
+              == sizeof(std::uint64_t));
+
+// MPFR's exponent range belongs to the thread; every thread that computes sets it once.
+void EnsureExtendedRange() noexcept
+{
+    thread_local const bool set = (mpfr_set_emin(kMinExponent), mpfr_set_emax(kMaxExponent), true);
+    (void)set;
+}
+
+// A read-only MPFR view of a value; MPFR's custom interface takes the significand as void *.
+class View {
+public:
+    explicit View(const Raw &a) noexcept
+    {
+        mpfr_custom_init_set(x_, a.kind, a.exponent, kPrecision,
+                             const_cast<std::uint64_t *>(&a.significand));
+    }
+    mpfr_srcptr get() const noexcept { return x_; }
+
+private:
+    mpfr_t x_;
+};
+
+// A result being written into a Raw.
+class Result {
+public:
+    Result() noexcept
+    {
+        EnsureExtendedRange();
+        mpfr_custom_init(&raw_.significand, kPrecision);
+        mpfr_custom_init_set(x_, MPFR_ZERO_KIND, 0, kPrecision, &raw_.significand);
+    }
+    mpfr_ptr get() noexcept { return x_; }
+    // Rounds once more to the subnormal grid where the value is that small, and hands it over.
+    Raw Done(int ternary) noexcept
+    {
+        mpfr_subnormalize(x_, ternary, MPFR_RNDN);
+        raw_.kind = mpfr_custom_get_kind(x_);
+        raw_.exponent = mpfr_custom_get_exp(x_);
+        return raw_;
+    }
+
+private:
+    Raw raw_{};
+    mpfr_t x_;
+};
+
+int KindOf(const Raw &a) noexcept { return a.kind < 0 ? -a.kind : a.kind; }
+
+template <class Operation>
+Raw Unary(Operation operation, const Raw &a) noexcept
+{
+    Result r;
+    return r.Done(operation(r.get(), View(a).get(), MPFR_RNDN));
+}
+
+template <class Operation>
+Raw Binary(Operation operation, const Raw &a, const Raw &b) noexcept
+{
+    Result r;
+    return r.Done(operation(r.get(), View(a).get(), View(b).get(), MPFR_RNDN));
+}
+
+} // namespace
+
+Raw FromDouble(double v) noexcept
+{
+    Result r;
+    return r.Done(mpfr_set_d(r.get(), v, MPFR_RNDN));
+}
+
+Raw FromInt(int v) noexcept
+{
+    Result r;
+    return r.Done(mpfr_set_si(r.get(), v, MPFR_RNDN));
+}
+
+Raw Quotient(long long n, long long d) noexcept
+{
+    // One rounding: numerator and denominator are exact at 64 bits.
+    Result numerator;
+    Result denominator;
+    mpfr_set_sj(numerator.get(), n, MPFR_RNDN);
+    mpfr_set_sj(denominator.get(), d, MPFR_RNDN);
+    Result r;
+    return r.Done(mpfr_div(r.get(), numerator.get(), denominator.get(), MPFR_RNDN));
+}
+
+Raw Nearest(const char *text)
+{
+    Result r;
+    return r.Done(mpfr_strtofr(r.get(), text, nullptr, 0, MPFR_RNDN));
+}
+
+Raw Infinity() noexcept
+{
+    Result r;
+    mpfr_set_inf(r.get(), 1);
+    return r.Done(0);
+}
+
+Raw NotANumber() noexcept
+{
+    Result r;
+    mpfr_set_nan(r.get());
+    return r.Done(0);
+}
+
+bool IsFinite(const Raw &a) noexcept
+{
+    return KindOf(a) == MPFR_REGULAR_KIND || KindOf(a) == MPFR_ZERO_KIND;
+}
+bool IsNaN(const Raw &a) noexcept { return KindOf(a) == MPFR_NAN_KIND; }
+bool IsZero(const Raw &a) noexcept { return KindOf(a) == MPFR_ZERO_KIND; }
+bool SignBit(const Raw &a) noexcept { return a.kind < 0; }
+double ToDouble(const Raw &a) noexcept { return mpfr_get_d(View(a).get(), MPFR_RNDN); }
+
+Raw Negate(const Raw &a) noexcept { return Unary(mpfr_neg, a); }
+Raw Add(const Raw &a, const Raw &b) noexcept { return Binary(mpfr_add, a, b); }
+Raw Subtract(const Raw &a, const Raw &b) noexcept { return Binary(mpfr_sub, a, b); }
+Raw Multiply(const Raw &a, const Raw &b) noexcept { return Binary(mpfr_mul, a, b); }
+Raw Divide(const Raw &a, const Raw &b) noexcept { return Binary(mpfr_div, a, b); }
+int Compare(const Raw &a, const Raw &b) noexcept { return mpfr_cmp(View(a).get(), View(b).get()); }
+
+Raw NearestWhole(const Raw &a) noexcept
+{
+    // MPFR_RNDN rounds a halfway case to the even whole number.
+    Result r;
+    return r.Done(mpfr_rint(r.get(), View(a).get(), MPFR_RNDN));
+}
+
+long long ToInt64(const Raw &a) noexcept { return mpfr_get_sj(View(a).get(), MPFR_RNDN); }
+
+int BinaryExponent(const Raw &a) noexcept { return static_cast<int>(a.exponent); }
+
+Raw Log(const Raw &a) noexcept { return Unary(mpfr_log, a); }
+Raw Exp(const Raw &a) noexcept { return Unary(mpfr_exp, a); }
+Raw Log10(const Raw &a) noexcept { return Unary(mpfr_log10, a); }
+
+Raw Floor(const Raw &a) noexcept
+{
+    Result r;
+    return r.Done(mpfr_floor(r.get(), View(a).get()));
+}
+
+} // namespace calc::ext

@@ -1,0 +1,69 @@
+// SPDX-FileCopyrightText: 2026 Varnelo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+// The x87 back end of Extended: long double is the unit's 80-bit format, and the unit's mode
+// (fpmode.h) gives the 64-bit significand and rounding to nearest. Everything inlines.
+
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+
+static_assert(std::numeric_limits<long double>::digits == 64
+                  && std::numeric_limits<long double>::max_exponent == 16384,
+              "The x87 back end needs long double to be the 80-bit extended format");
+
+namespace calc::ext {
+
+using Raw = long double;
+
+constexpr Raw FromDouble(double v) noexcept { return v; }
+constexpr Raw FromInt(int v) noexcept { return v; }
+constexpr Raw Quotient(long long n, long long d) noexcept
+{
+    return static_cast<long double>(n) / static_cast<long double>(d);
+}
+inline Raw Nearest(const char *text) { return std::strtold(text, nullptr); }
+constexpr Raw Infinity() noexcept { return std::numeric_limits<long double>::infinity(); }
+constexpr Raw NotANumber() noexcept { return std::numeric_limits<long double>::quiet_NaN(); }
+
+// value - value is 0 exactly for finite values: one subtraction and one comparison.
+inline bool IsFinite(Raw a) noexcept { return a - a == 0; }
+inline bool IsNaN(Raw a) noexcept { return a != a; }
+inline bool IsZero(Raw a) noexcept { return a == 0; }
+inline bool SignBit(Raw a) noexcept { return std::signbit(a); }
+inline double ToDouble(Raw a) noexcept { return static_cast<double>(a); }
+
+inline Raw Negate(Raw a) noexcept { return -a; }
+inline Raw Add(Raw a, Raw b) noexcept { return a + b; }
+inline Raw Subtract(Raw a, Raw b) noexcept { return a - b; }
+inline Raw Multiply(Raw a, Raw b) noexcept { return a * b; }
+inline Raw Divide(Raw a, Raw b) noexcept { return a / b; }
+// Of two finite values: negative, zero or positive as a is below, equal to or above b.
+inline int Compare(Raw a, Raw b) noexcept { return (a > b) - (a < b); }
+
+// A finite value rounded to a whole number, ties to even; |a| below 2^63. Adding and taking
+// away 2^63 rounds in the unit's own mode, without a change of rounding mode.
+inline Raw NearestWhole(Raw a) noexcept
+{
+    constexpr long double kTwoTo63 = 0x1p63L;
+    return a >= 0 ? (a + kTwoTo63) - kTwoTo63 : (a - kTwoTo63) + kTwoTo63;
+}
+// A whole value within the signed 64-bit range.
+inline long long ToInt64(Raw a) noexcept { return static_cast<long long>(a); }
+// The binary exponent e with 2^(e-1) <= |a| < 2^e, of a finite non-zero value.
+inline int BinaryExponent(Raw a) noexcept
+{
+    int e = 0;
+    (void)std::frexp(a, &e);
+    return e;
+}
+
+// glibc's x87 logl and expl: within a unit in the last place, not always correctly rounded.
+inline Raw Log(Raw a) noexcept { return std::log(a); }
+inline Raw Exp(Raw a) noexcept { return std::exp(a); }
+inline Raw Log10(Raw a) noexcept { return std::log10(a); }
+inline Raw Floor(Raw a) noexcept { return std::floor(a); }
+
+} // namespace calc::ext
