@@ -14,6 +14,7 @@
 // fparith.h), as the x87 unit does with its exceptions masked.
 
 #include <cstdint>
+#include <string>
 
 #include "calc/designdata.h"
 
@@ -27,13 +28,14 @@ namespace calc {
 
 class Extended;
 
+// The faults, out of line: they are the cold end of every checked operation.
 namespace fp {
-[[noreturn]] void RaiseInvalidOp();
-[[noreturn]] void RaiseZeroDivide();
-[[noreturn]] void RaiseOverflow();
+[[noreturn, gnu::cold, gnu::noinline]] void RaiseInvalidOp();
+[[noreturn, gnu::cold, gnu::noinline]] void RaiseZeroDivide();
+[[noreturn, gnu::cold, gnu::noinline]] void RaiseOverflow();
 // Raises the fault behind a value that is not finite: an infinity is an overflow, and so is
 // a not-a-number value that an earlier overflow led to; any other one is an invalid operation.
-[[noreturn]] void RaiseFaultOf(const Extended &value);
+[[noreturn, gnu::cold, gnu::noinline]] void RaiseFaultOf(const Extended &value);
 } // namespace fp
 
 class Extended {
@@ -52,6 +54,9 @@ public:
     bool IsNaN() const noexcept { return ext::IsNaN(raw_); }
     bool IsZero() const noexcept { return ext::IsZero(raw_); }
     bool SignBit() const noexcept { return ext::SignBit(raw_); }
+    // The exact value as text, "-0x<64-bit significand>p<exponent>" (value = significand *
+    // 2^exponent), "0", "-0", "inf", "-inf" or "nan": the same on both back ends.
+    std::string ExactText() const;
     // The double nearest to the value, without the overflow check of fp::Store.
     double ApproximateDouble() const noexcept { return ext::ToDouble(raw_); }
 

@@ -3,6 +3,8 @@
 
 #include "calc/extended_portable.h"
 
+#include <cmath>
+
 #include <mpfr.h>
 
 namespace calc::ext {
@@ -17,6 +19,8 @@ constexpr mpfr_exp_t kMaxExponent = 16384;
 static_assert(sizeof(mpfr_exp_t) == sizeof(long));
 static_assert(sizeof(mp_limb_t) * ((kPrecision + GMP_NUMB_BITS - 1) / GMP_NUMB_BITS)
               == sizeof(std::uint64_t));
+
+int KindOf(const Raw &a) noexcept { return a.kind < 0 ? -a.kind : a.kind; }
 
 // MPFR's exponent range belongs to the thread; every thread that computes sets it once.
 void EnsureExtendedRange() noexcept
@@ -52,9 +56,13 @@ public:
     // Rounds once more to the subnormal grid where the value is that small, and hands it over.
     Raw Done(int ternary) noexcept
     {
-        mpfr_subnormalize(x_, ternary, MPFR_RNDN);
         raw_.kind = mpfr_custom_get_kind(x_);
         raw_.exponent = mpfr_custom_get_exp(x_);
+        if (raw_.exponent < kMinExponent + kPrecision - 1 && KindOf(raw_) == MPFR_REGULAR_KIND) {
+            mpfr_subnormalize(x_, ternary, MPFR_RNDN);
+            raw_.kind = mpfr_custom_get_kind(x_);
+            raw_.exponent = mpfr_custom_get_exp(x_);
+        }
         return raw_;
     }
 
@@ -62,8 +70,6 @@ private:
     Raw raw_{};
     mpfr_t x_;
 };
-
-int KindOf(const Raw &a) noexcept { return a.kind < 0 ? -a.kind : a.kind; }
 
 template <class Operation>
 Raw Unary(Operation operation, const Raw &a) noexcept
@@ -83,15 +89,21 @@ Raw Binary(Operation operation, const Raw &a, const Raw &b) noexcept
 
 Raw FromDouble(double v) noexcept
 {
+    // A finite double is exact at 64 bits; with 64-bit limbs its significand is written
+    // directly, as MPFR keeps it (the top bit set), which spares mpfr_set_d's general path.
+    if constexpr (GMP_NUMB_BITS == 64) {
+        if (v != 0 && std::isfinite(v)) {
+            int exponent = 0;
+            const double fraction = std::frexp(std::fabs(v), &exponent);  // in [0.5, 1)
+            return {static_cast<std::uint64_t>(std::ldexp(fraction, 64)), exponent,
+                    std::signbit(v) ? -MPFR_REGULAR_KIND : MPFR_REGULAR_KIND};
+        }
+    }
     Result r;
     return r.Done(mpfr_set_d(r.get(), v, MPFR_RNDN));
 }
 
-Raw FromInt(int v) noexcept
-{
-    Result r;
-    return r.Done(mpfr_set_si(r.get(), v, MPFR_RNDN));
-}
+Raw FromInt(int v) noexcept { return FromDouble(v); }
 
 Raw Quotient(long long n, long long d) noexcept
 {
@@ -138,7 +150,18 @@ Raw Add(const Raw &a, const Raw &b) noexcept { return Binary(mpfr_add, a, b); }
 Raw Subtract(const Raw &a, const Raw &b) noexcept { return Binary(mpfr_sub, a, b); }
 Raw Multiply(const Raw &a, const Raw &b) noexcept { return Binary(mpfr_mul, a, b); }
 Raw Divide(const Raw &a, const Raw &b) noexcept { return Binary(mpfr_div, a, b); }
-int Compare(const Raw &a, const Raw &b) noexcept { return mpfr_cmp(View(a).get(), View(b).get()); }
+int Compare(const Raw &a, const Raw &b) noexcept
+{
+    // Of two finite values (zeros of either sign are equal): by sign, then magnitude.
+    const int signA = IsZero(a) ? 0 : (a.kind < 0 ? -1 : 1);
+    const int signB = IsZero(b) ? 0 : (b.kind < 0 ? -1 : 1);
+    if (signA != signB || signA == 0)
+        return signA - signB;
+    const int magnitude = a.exponent != b.exponent ? (a.exponent < b.exponent ? -1 : 1)
+        : a.significand != b.significand           ? (a.significand < b.significand ? -1 : 1)
+                                                   : 0;
+    return signA * magnitude;
+}
 
 Raw NearestWhole(const Raw &a) noexcept
 {
@@ -150,6 +173,10 @@ Raw NearestWhole(const Raw &a) noexcept
 long long ToInt64(const Raw &a) noexcept { return mpfr_get_sj(View(a).get(), MPFR_RNDN); }
 
 int BinaryExponent(const Raw &a) noexcept { return static_cast<int>(a.exponent); }
+
+// The limbs, least significant first, fill the 64 bits as one number on a little-endian
+// processor, and are that number on one with 64-bit limbs.
+std::uint64_t Significand(const Raw &a) noexcept { return a.significand; }
 
 Raw Log(const Raw &a) noexcept { return Unary(mpfr_log, a); }
 Raw Exp(const Raw &a) noexcept { return Unary(mpfr_exp, a); }

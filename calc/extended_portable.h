@@ -41,6 +41,7 @@ int Compare(const Raw &a, const Raw &b) noexcept;
 Raw NearestWhole(const Raw &a) noexcept;
 long long ToInt64(const Raw &a) noexcept;
 int BinaryExponent(const Raw &a) noexcept;
+std::uint64_t Significand(const Raw &a) noexcept;
 
 // Correctly rounded.
 Raw Log(const Raw &a) noexcept;

@@ -7,6 +7,7 @@
 // (fpmode.h) gives the 64-bit significand and rounding to nearest. Everything inlines.
 
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <limits>
 
@@ -58,6 +59,14 @@ inline int BinaryExponent(Raw a) noexcept
     int e = 0;
     (void)std::frexp(a, &e);
     return e;
+}
+
+// The 64-bit significand of a finite non-zero value, its top bit set (with BinaryExponent:
+// |a| = significand * 2^(exponent - 64)).
+inline std::uint64_t Significand(Raw a) noexcept
+{
+    int e = 0;
+    return static_cast<std::uint64_t>(std::ldexp(std::frexp(std::fabs(a), &e), 64));
 }
 
 // glibc's x87 logl and expl: within a unit in the last place, not always correctly rounded.

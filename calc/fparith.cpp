@@ -3,7 +3,27 @@
 
 #include "calc/fparith.h"
 
-namespace calc::fp {
+#include <cstdio>
+
+namespace calc {
+
+std::string Extended::ExactText() const
+{
+    const char *sign = SignBit() ? "-" : "";
+    if (IsNaN())
+        return "nan";
+    if (!IsFinite())
+        return std::string(sign) + "inf";
+    if (IsZero())
+        return std::string(sign) + "0";
+    char text[48];
+    std::snprintf(text, sizeof text, "%s0x%016llxp%d", sign,
+                  static_cast<unsigned long long>(ext::Significand(raw_)),
+                  ext::BinaryExponent(raw_) - 64);
+    return text;
+}
+
+namespace fp {
 
 Ext Ln(const Ext &x)
 {
@@ -22,4 +42,5 @@ Ext Exp(const Ext &x)
     return result;
 }
 
-} // namespace calc::fp
+} // namespace fp
+} // namespace calc

@@ -163,14 +163,16 @@ DecimalDigits DigitsOf(const Ext &magnitude)
     static const Ext kBeyond(Fraction{kTenTo18, 1});
     int exponent = DecimalExponentGuess(magnitude);
     Ext scaled = 0;
+    int lastMove = 0;
     for (int attempt = 0; attempt < 4; ++attempt) {
         scaled = ScaleByPowerOfTen(magnitude, 18 - exponent);
-        if (scaled >= kBeyond)
-            ++exponent;
-        else if (scaled < kLowest)
-            --exponent;
-        else
+        const int move = scaled >= kBeyond ? 1 : (scaled < kLowest ? -1 : 0);
+        // A move back means the magnitude lies within rounding of a power of ten: the scaled
+        // value rounds to 10^17 or 10^18 and belongs to this exponent, so stop with both.
+        if (move == 0 || move == -lastMove)
             break;
+        exponent += move;
+        lastMove = move;
     }
     std::int64_t eighteen = ext::ToInt64(ext::NearestWhole(scaled.raw()));
     if (eighteen == kTenTo18) {

@@ -171,6 +171,10 @@ TEST_P(NumberToTextWrites, WorkedExamples)
         {X("1e-470"), "1E-470"},
         {X("0x1p-16445"), "3,64519953188247E-4951"},
         {10.51, "10,51"},
+        // Powers of ten whose scaling rounds across 10^17: once written a power too low.
+        {X("1e-14"), "1E-14"},
+        {X("1e-994"), "1E-994"},
+        {X("-1e-14"), "-1E-14"},
         {2.1942, "2,1942"},
     };
     for (const auto &c : cases)
