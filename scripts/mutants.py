@@ -36,8 +36,8 @@ BUILD_TIMEOUT = 600
 SETS = {
     "calc": {
         "options": ["-DVARNELO_BUILD_GUI=OFF", "-DVARNELO_CALC_LTO=OFF"],
-        "targets": ["calc_tests"],
-        "tests": [["tests/calc/calc_tests"]],
+        "targets": ["calc_tests", "calc_tests_portable"],
+        "tests": [["tests/calc/calc_tests"], ["tests/calc/calc_tests_portable"]],
         "timeout": 20,  # the tests take a fraction of a second; a planted endless loop stops
     },
     "gui": {

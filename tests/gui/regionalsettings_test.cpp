@@ -42,10 +42,10 @@ TEST(RegionalSettings, FollowingReadsTheSourceIntoTheCore)
     SetRegionalSettingsSource([] { return QLocale(QLocale::Russian, QLocale::Russia); });
     FollowRegionalSettings();
     EXPECT_EQ(calc::LocaleDecimalMark(), ',');
-    EXPECT_EQ(calc::NumberToText(12.5L), "12,5");
+    EXPECT_EQ(calc::NumberToText(12.5), "12,5");
     SetRegionalSettingsSource([] { return QLocale(QLocale::English, QLocale::UnitedStates); });
     FollowRegionalSettings();
-    EXPECT_EQ(calc::NumberToText(12.5L), "12.5");
+    EXPECT_EQ(calc::NumberToText(12.5), "12.5");
     SetRegionalSettingsSource({});
 }
 
