@@ -16,10 +16,13 @@ varnelo_install_missing python3
 
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVARNELO_BUILD_BENCH=ON
 cmake --build "$build" --parallel "$(nproc)" \
-  --target varnelo empty_window firstpaint_hook press_bench calc_bench
+  --target varnelo empty_window firstpaint_hook press_bench calc_bench calc_bench_portable
 
 xvfb-run -a -s "-screen 0 1280x1024x24" \
   python3 "$root/bench/measure.py" "$build" --rounds "$rounds"
 echo
-echo "Calculation core:"
+echo "Calculation core, x87 arithmetic:"
 "$build/bench/calc_bench" --benchmark_min_time=0.2
+echo
+echo "Calculation core, portable arithmetic (GNU MPFR):"
+"$build/bench/calc_bench_portable" --benchmark_min_time=0.2
