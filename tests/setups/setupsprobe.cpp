@@ -46,35 +46,36 @@ namespace {
 // large text. The check holds the design's own pairs to that.
 constexpr double kLeastDesignPairContrast = 3.0;
 
-// The style options the widgets paint with: they fill them in protected members.
+// The style options the widgets paint with: they fill them in protected members, reached here
+// through pointers to those members, which name the widgets' own classes.
 struct TabsAccess : QTabBar {
-    using QTabBar::initStyleOption;
+    static constexpr auto kInit = &TabsAccess::initStyleOption;
 };
 struct ButtonAccess : QPushButton {
-    using QPushButton::initStyleOption;
+    static constexpr auto kInit = &ButtonAccess::initStyleOption;
 };
 struct ListAccess : QComboBox {
-    using QComboBox::initStyleOption;
+    static constexpr auto kInit = &ListAccess::initStyleOption;
 };
 
 QStyleOptionTab TabOption(const QTabBar &tabs, int index)
 {
     QStyleOptionTab option;
-    static_cast<const TabsAccess &>(tabs).initStyleOption(&option, index);
+    (tabs.*TabsAccess::kInit)(&option, index);
     return option;
 }
 
 QStyleOptionButton ButtonOption(const QPushButton &button)
 {
     QStyleOptionButton option;
-    static_cast<const ButtonAccess &>(button).initStyleOption(&option);
+    (button.*ButtonAccess::kInit)(&option);
     return option;
 }
 
 QStyleOptionComboBox ListOption(const QComboBox &list)
 {
     QStyleOptionComboBox option;
-    static_cast<const ListAccess &>(list).initStyleOption(&option);
+    (list.*ListAccess::kInit)(&option);
     return option;
 }
 
