@@ -117,11 +117,7 @@ LinkLabel *FillProgram3Gallery(TabSet &pageControl4, const QString &address)
     QWidget *area = box->FixedArea(buttonHighlight);
     LinkLabel *label = GalleryLink(area, "Label20", address, kLabel20, Qt::AlignHCenter);
     // On a ground of its own, the caption-text colour (white in the usual colour schemes).
-    QPalette ground = label->palette();
-    ground.setColor(QPalette::Window, label->palette().color(QPalette::HighlightedText));
-    label->setPalette(ground);
-    label->setBackgroundRole(QPalette::Window);
-    label->setAutoFillBackground(true);
+    label->SetGround(QPalette::HighlightedText);
     box->FitFixedArea();
     return label;
 }

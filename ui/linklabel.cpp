@@ -3,9 +3,11 @@
 
 #include "ui/linklabel.h"
 
+#include "ui/contrast.h"
 #include "ui/fonts.h"
 
 #include <QMouseEvent>
+#include <QPainter>
 
 #include <algorithm>
 
@@ -40,6 +42,30 @@ void LinkLabel::PlaceIn(const QRect &layoutBox, Qt::Alignment alignment)
     move(layoutBox.topLeft());
     if (isVisible())
         FitToCaption();
+}
+
+void LinkLabel::SetGround(QPalette::ColorRole role)
+{
+    ground_ = role;
+    update();
+}
+
+QColor LinkLabel::Ground() const
+{
+    if (!ground_)
+        return {};
+    const QColor theme = palette().color(*ground_);
+    const QColor ink = palette().color(foregroundRole());
+    return ContrastRatio(ink, theme) >= kReadableContrast ? theme : QColor(Qt::white);
+}
+
+void LinkLabel::paintEvent(QPaintEvent *event)
+{
+    if (ground_) {
+        QPainter painter(this);
+        painter.fillRect(rect(), Ground());
+    }
+    QLabel::paintEvent(event);
 }
 
 void LinkLabel::showEvent(QShowEvent *event)

@@ -5,6 +5,8 @@
 
 #include <QLabel>
 
+#include <optional>
+
 // A web link label: its caption is the address it opens, in an underlined blue face, sized
 // to the text when it is first shown. It shows the hand cursor, takes no focus, and has no
 // hover or visited look. A click (the left button pressed and released over the label) emits
@@ -19,11 +21,18 @@ public:
     // top-left corner, or for centred text on the box's middle, never left of its parent.
     void PlaceIn(const QRect &layoutBox, Qt::Alignment alignment);
 
+    // The label paints a ground of its own in the palette's colour of role, as it is when
+    // painted; where the link's blue would not be readable on that colour (a colour scheme
+    // whose role is dark), in white, the colour of that role in the usual schemes.
+    void SetGround(QPalette::ColorRole role);
+    QColor Ground() const;
+
 signals:
     void clicked();
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 
@@ -31,6 +40,7 @@ private:
     void FitToCaption();
 
     QRect layoutBox_;
+    std::optional<QPalette::ColorRole> ground_;
     bool fitted_ = false;
     bool pressed_ = false;
 };

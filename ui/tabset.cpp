@@ -40,14 +40,27 @@ public:
     }
 };
 
+// The user's own style, under any proxy styles around it. A platform theme may give the
+// application a proxy of its own (qt6ct's "qt6ct-style" holds the style the user chose), and in
+// a proxy around a proxy the inner style lays out a tab's label with the padding of the proxy
+// next to it, not of ours: the label would keep the style's wide padding inside a tab sized
+// with the compact one, and lose characters at both ends.
+QStyle *UserStyle()
+{
+    const QStyle *style = QApplication::style();
+    while (const auto *proxy = qobject_cast<const QProxyStyle *>(style))
+        style = proxy->baseStyle();
+    QStyle *own = QStyleFactory::create(style->name());
+    return own ? own : QStyleFactory::create(QStringLiteral("Fusion"));
+}
+
 // One style object for every tab row, owned by the application object, which outlives
 // all windows.
 QStyle *SharedTabRowStyle()
 {
     static QPointer<QStyle> style;
     if (!style) {
-        auto *base = QStyleFactory::create(QApplication::style()->name());
-        style = new TabRowStyle(base);
+        style = new TabRowStyle(UserStyle());
         style->setParent(QCoreApplication::instance());
     }
     return style;

@@ -3,6 +3,8 @@
 
 #include "referencepages.h"
 
+#include "ui/contrast.h"
+
 #include <QFontInfo>
 #include <QScrollBar>
 
@@ -129,6 +131,62 @@ TEST_F(LayoutReferencePagesTest, ReferencePagesKeepTheirSizeInALargerWindow)
     ShowPage(Form(), {5});
     EXPECT_EQ(Find(Form(), "Panel5")->size(), QSize(687, 443));
     EXPECT_EQ(Find<PictureBox>(Form(), "Image2")->PictureSize(), QSize(357, 350));
+}
+
+// The WCAG ratio, worked by hand from the relative luminances.
+struct ColourPair {
+    QColor a;
+    QColor b;
+    double ratio;
+};
+
+const ColourPair kContrasts[] = {
+    {Qt::black, Qt::white, 21.0},
+    {Qt::white, Qt::white, 1.0},
+    {QColor(0, 0, 255), Qt::white, 8.59},          // a link on a white panel
+    {QColor(0, 128, 0), QColor(166, 202, 240), 3.02},  // the header strip
+    {QColor(0, 0, 255), QColor(10, 10, 10), 2.30},    // a link on a dark caption-text colour
+    {QColor(128, 128, 128), Qt::white, 3.95},
+};
+
+TEST(ContrastTest, RatiosOfWorkedPairsEitherWayRound)
+{
+    for (const ColourPair &row : kContrasts) {
+        EXPECT_NEAR(ContrastRatio(row.a, row.b), row.ratio, 0.005) << row.a.name().toStdString();
+        EXPECT_NEAR(ContrastRatio(row.b, row.a), row.ratio, 0.005) << row.a.name().toStdString();
+    }
+}
+
+// Label20 lies on the caption-text colour of the colour scheme, unless the link's blue would
+// not be readable there: then on white, the colour of the usual schemes.
+struct CaptionText {
+    QColor scheme;
+    QColor ground;
+};
+
+const CaptionText kCaptionTexts[] = {
+    {Qt::white, Qt::white},
+    {QColor(249, 249, 249), QColor(249, 249, 249)},  // a dark scheme's near-white
+    {Qt::yellow, Qt::yellow},                        // 8.0:1, readable
+    {QColor(10, 10, 10), Qt::white},                 // a light scheme's near-black
+    {QColor(128, 128, 128), Qt::white},              // 2.2:1
+    {QColor(0, 0, 255), Qt::white},                  // the link's own blue
+};
+
+TEST_F(LayoutReferencePagesTest, LabelOnTheCaptionTextColourStaysReadable)
+{
+    ShowPage(Form(), {3, 4});
+    auto *label = Find<LinkLabel>(Form(), "Label20");
+    ASSERT_NE(label, nullptr);
+    for (const CaptionText &row : kCaptionTexts) {
+        QPalette scheme = label->parentWidget()->palette();
+        scheme.setColor(QPalette::HighlightedText, row.scheme);
+        label->parentWidget()->setPalette(scheme);
+        const QImage seen = Seen(label, label->rect());
+        EXPECT_TRUE(AllOfColour(seen, QRect(0, 0, 1, 1), row.ground)) << row.scheme.name().toStdString();
+        EXPECT_TRUE(AllOfColour(seen, QRect(seen.width() - 1, 0, 1, 1), row.ground))
+            << row.scheme.name().toStdString();
+    }
 }
 
 } // namespace

@@ -1,0 +1,31 @@
+// SPDX-FileCopyrightText: 2026 Varnelo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "ui/contrast.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// sRGB channel to linear light.
+double Linear(double channel)
+{
+    return channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+}
+
+double RelativeLuminance(const QColor &colour)
+{
+    const QColor rgb = colour.toRgb();
+    return 0.2126 * Linear(rgb.redF()) + 0.7152 * Linear(rgb.greenF())
+           + 0.0722 * Linear(rgb.blueF());
+}
+
+} // namespace
+
+double ContrastRatio(const QColor &a, const QColor &b)
+{
+    const double la = RelativeLuminance(a);
+    const double lb = RelativeLuminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
