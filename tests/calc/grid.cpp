@@ -20,7 +20,9 @@ namespace {
 using calc::Extended;
 
 // Draws from a fixed-seed 64-bit Mersenne twister by plain modulo, which every standard
-// library computes alike (its distributions may differ).
+// library computes alike (its distributions may differ). Each draw is a statement of its own:
+// the order of two draws in one expression is the compiler's to choose, and differs between
+// processors.
 class Draw {
 public:
     std::uint64_t Below(std::uint64_t n) { return engine_() % n; }
@@ -56,18 +58,27 @@ std::vector<std::string> LengthTexts(Draw &draw)
         case 0:  // a whole number of metres
             texts.push_back(std::to_string(1 + draw.Below(300)));
             break;
-        case 1:  // metres with one to four decimals
-            texts.push_back(std::to_string(draw.Below(300)) + "," + Digits(draw, 1 + draw.Below(4)));
+        case 1: {  // metres with one to four decimals
+            const std::string whole = std::to_string(draw.Below(300));
+            const std::string decimals = Digits(draw, 1 + draw.Below(4));
+            texts.push_back(whole + "," + decimals);
             break;
-        case 2:  // seventeen significant digits, near the steps of a rounded figure
-            texts.push_back(std::to_string(1 + draw.Below(200)) + "," + Digits(draw, 15));
+        }
+        case 2: {  // seventeen significant digits, near the steps of a rounded figure
+            const std::string whole = std::to_string(1 + draw.Below(200));
+            texts.push_back(whole + "," + Digits(draw, 15));
             break;
-        case 3:  // tiny or huge
-            texts.push_back(Digits(draw, 1 + draw.Below(3)) + "E" + (draw.OneIn(2) ? "-" : "")
-                            + std::to_string(draw.Below(400)));
+        }
+        case 3: {  // tiny or huge
+            const std::string digits = Digits(draw, 1 + draw.Below(3));
+            const std::string sign = draw.OneIn(2) ? "-" : "";
+            texts.push_back(digits + "E" + sign + std::to_string(draw.Below(400)));
             break;
-        default:  // a length with a half at the third decimal: a tie of the flow's rounding
-            texts.push_back(std::to_string(draw.Below(200)) + "," + Digits(draw, 2) + "5");
+        }
+        default: {  // a length with a half at the third decimal: a tie of the flow's rounding
+            const std::string whole = std::to_string(draw.Below(200));
+            texts.push_back(whole + "," + Digits(draw, 2) + "5");
+        }
         }
     }
     return texts;
@@ -137,11 +148,15 @@ std::string NumberText(Draw &draw, char mark)
     text += Digits(draw, draw.Below(draw.OneIn(8) ? 40 : 12));
     if (draw.OneIn(2))
         text += mark + Digits(draw, draw.Below(draw.OneIn(8) ? 40 : 10));
-    if (draw.OneIn(3))
-        text += std::string(draw.OneIn(2) ? "E" : "e") + (draw.OneIn(2) ? "-" : "")
-            + Digits(draw, draw.Below(6));
-    if (draw.OneIn(10))
-        text.insert(draw.Below(text.size() + 1), 1, kStray[draw.Below(sizeof kStray - 1)]);
+    if (draw.OneIn(3)) {
+        text += draw.OneIn(2) ? "E" : "e";
+        text += draw.OneIn(2) ? "-" : "";
+        text += Digits(draw, draw.Below(6));
+    }
+    if (draw.OneIn(10)) {
+        const std::uint64_t at = draw.Below(text.size() + 1);
+        text.insert(at, 1, kStray[draw.Below(sizeof kStray - 1)]);
+    }
     return text;
 }
 
@@ -166,9 +181,11 @@ Extended AnyValue(Draw &draw)
         return value;
     }
     char text[64];
-    std::snprintf(text, sizeof text, "%s0x%016llxp%d", draw.OneIn(2) ? "-" : "",
-                  static_cast<unsigned long long>(draw.Bits() | (1ULL << 63)),
-                  int(draw.Below(16320 + 16509 + 1)) - 16509);
+    const char *sign = draw.OneIn(2) ? "-" : "";
+    const std::uint64_t significand = draw.Bits() | (1ULL << 63);
+    const int exponent = int(draw.Below(16320 + 16509 + 1)) - 16509;
+    std::snprintf(text, sizeof text, "%s0x%016llxp%d", sign,
+                  static_cast<unsigned long long>(significand), exponent);
     return Extended::Nearest(text);
 }
 
