@@ -39,6 +39,10 @@ SETS = {
         "targets": ["calc_tests", "calc_tests_portable"],
         "tests": [["tests/calc/calc_tests"], ["tests/calc/calc_tests_portable"]],
         "timeout": 20,  # the tests take a fraction of a second; a planted endless loop stops
+        # The same tests run on both arithmetic back ends: a fault in a file of the portable
+        # one is tried there, any other on the x87 core alone, which halves the rebuilds.
+        "sides": [("_portable.", ["calc_tests_portable"], [["tests/calc/calc_tests_portable"]]),
+                  ("", ["calc_tests"], [["tests/calc/calc_tests"]])],
     },
     "gui": {
         "options": ["-DVARNELO_CALC_LTO=OFF"],
@@ -124,14 +128,21 @@ class Scratch:
         if code != 0:
             sys.exit("configuring the scratch build failed:\n" + output)
 
-    def Build(self):
+    def Side(self, mutant):
+        """The targets and tests that try a mutant: the first side whose mark its file holds."""
+        for mark, targets, tests in self.config.get("sides", []):
+            if mark in mutant["file"]:
+                return targets, tests
+        return self.config["targets"], self.config["tests"]
+
+    def Build(self, targets=None):
         code, output = Run(["cmake", "--build", str(self.build), "-j", self.jobs, "--target"]
-                           + self.config["targets"], ROOT, BUILD_TIMEOUT)
+                           + (targets or self.config["targets"]), ROOT, BUILD_TIMEOUT)
         return code == 0, output
 
-    def Test(self):
+    def Test(self, tests=None):
         """Whether every test passes, and the output of the first that fails."""
-        for command in self.config["tests"]:
+        for command in tests or self.config["tests"]:
             code, output = Run([str(self.build / command[0])] + command[1:], self.build,
                                self.config["timeout"], self.env)
             if code != 0:
@@ -183,10 +194,11 @@ def RunMutant(scratch, m):
     original = path.read_bytes()
     try:
         path.write_text(Apply(scratch.source, m)[0], encoding="utf-8")
-        built, output = scratch.Build()
+        targets, tests = scratch.Side(m)
+        built, output = scratch.Build(targets)
         if not built:
             return "ERROR does not build\n" + output[-2000:]
-        return "SURVIVED" if scratch.Test()[0] else "killed"
+        return "SURVIVED" if scratch.Test(tests)[0] else "killed"
     finally:
         path.write_bytes(original)
 

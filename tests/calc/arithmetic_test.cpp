@@ -76,6 +76,9 @@ TEST(ExtendedFormat, PrecisionRangeAndSubnormals)
     EXPECT_EQ(smallest / 2, 0);                          // a tie goes to the even 0
     EXPECT_EQ(smallest * 3 / 4, smallest);               // above the tie rounds up
     EXPECT_EQ(X("0x1p-16400") / X("0x1p45"), smallest);  // exact into the subnormals
+    const Ext subnormal = X("0x1p-16440");  // its last bit is worth 2^-16445
+    EXPECT_EQ((Ext(1) + X("0x1p-63")) * subnormal, subnormal);
+    EXPECT_EQ((Ext(1) + X("0x3p-6")) * subnormal, subnormal + X("0x1p-16444"));  // tie to even
     const Ext largest = X("0x1.fffffffffffffffep16383");
     EXPECT_GT(largest, X("0x1p16383"));
     EXPECT_THROW((void)(largest * 2 > 0), EOverflow);
