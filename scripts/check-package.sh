@@ -8,14 +8,22 @@
 # and runs Debian's lintian on it.
 # With --install it also installs the package on this machine, starts the installed program in a
 # virtual display and removes the package again (needs root or sudo).
-# Usage: scripts/check-package.sh [--install] [build-dir]
+# With --built it packages the build folder as its caller configured and built it, without
+# configuring or building: a cross build for another processor, whose caller builds what the
+# package holds (scripts/arm64-tests.sh). The package is for the processor of its program.
+# Usage: scripts/check-package.sh [--install] [--built] [build-dir]
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 install_test=0
-if [ "${1:-}" = "--install" ]; then
-  install_test=1
+build_here=1
+while [ $# -gt 0 ]; do
+  case "$1" in
+    --install) install_test=1 ;;
+    --built) build_here=0 ;;
+    *) break ;;
+  esac
   shift
-fi
+done
 build="$(realpath -m "${1:-$root/build}")"
 source "$root/scripts/deps.sh"
 # dpkg-dev and file: CPack's dpkg-shlibdeps step reads the program's libraries with both.
@@ -49,11 +57,13 @@ fail() {
   exit 1
 }
 
-# The same configuration as run.sh and test.sh, so that a shared build folder keeps its cache.
-cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
-# The whole build: the install step needs every file it installs, and cpack below builds it all
-# anyway.
-cmake --build "$build" --parallel "$(nproc)"
+if [ "$build_here" -eq 1 ]; then
+  # The same configuration as run.sh and test.sh, so that a shared build folder keeps its cache.
+  cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+  # The whole build: the install step needs every file it installs, and cpack below builds it
+  # all anyway.
+  cmake --build "$build" --parallel "$(nproc)"
+fi
 
 stage="$build/package-stage"
 rm -rf "$stage"
@@ -68,6 +78,15 @@ expect_files() {
 }
 expect_files "the install tree" "$installed"
 [ -x "$stage/usr/bin/varnelo" ] || fail "usr/bin/varnelo is not executable"
+# The Debian architecture of the processor the program is built for, read from its ELF header.
+program_type="$(file -b "$stage/usr/bin/varnelo")"
+case "$program_type" in
+  *", x86-64, "*) arch=amd64 ;;
+  *", ARM aarch64, "*) arch=arm64 ;;
+  *) fail "usr/bin/varnelo is for a processor without a Debian architecture here: $program_type" ;;
+esac
+[ "$install_test" -eq 0 ] || [ "$arch" = "$(dpkg --print-architecture)" ] ||
+  fail "an $arch package cannot be installed on this $(dpkg --print-architecture) machine"
 for size in 32 128; do
   icon="$stage/usr/share/icons/hicolor/${size}x${size}/apps/$app_id.png"
   grep -q "^PNG image data, $size x $size," <<<"$(file -b "$icon")" ||
@@ -85,20 +104,22 @@ appstreamcli validate "${appstream_options[@]}" "$stage/usr/share/metainfo/$app_
 # The tree check also finds the desktop file that the metadata launches.
 appstreamcli validate-tree "${appstream_options[@]}" "$stage"
 
-# cpack runs the build folder's "preinstall" step, which brings the whole build up to date.
+# cpack runs the build folder's "preinstall" step, which brings the whole build up to date (unless
+# the folder was configured with CMAKE_SKIP_INSTALL_ALL_DEPENDENCY, as the arm64 tier's is).
 rm -rf "$build"/varnelo_*.deb "$build/_CPack_Packages"
 # CPack gives the package's own members the modes of its files: the umask dpkg-buildpackage sets.
-(umask 0022 && cd "$build" && cpack -G DEB)
-debs=("$build"/varnelo_*_amd64.deb)
+# dpkg-shlibdeps looks for the program's libraries in the folders of the package's architecture.
+(umask 0022 && cd "$build" && DEB_HOST_ARCH="$arch" cpack -G DEB)
+debs=("$build"/varnelo_*_"$arch".deb)
 if [ ${#debs[@]} -ne 1 ] || [ ! -f "${debs[0]}" ]; then
-  fail "cpack made no single varnelo_*_amd64.deb"
+  fail "cpack made no single varnelo_*_$arch.deb"
 fi
 deb="${debs[0]}"
 dpkg-deb -I "$deb"
 
 field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Package)" = varnelo ] || fail "the package is not named varnelo"
-[ "$(field Architecture)" = amd64 ] || fail "the package is not for amd64"
+[ "$(field Architecture)" = "$arch" ] || fail "the package is not for $arch, as its program is"
 [ "$(field Section)" = science ] || fail "the package's section is not science"
 for name in Version Maintainer Description; do
   [ -n "$(field "$name")" ] || fail "the package has no $name"
@@ -116,7 +137,7 @@ done
 # Every shared library the program links must come from a package it depends on.
 while read -r soname; do
   owner="$( (dpkg -S "*/$soname" 2>/dev/null || true) |
-    awk -F: '$2 == "amd64" && owner == "" {owner = $1} END {print owner}')"
+    awk -F: -v arch="$arch" '$2 == arch && owner == "" {owner = $1} END {print owner}')"
   [ -n "$owner" ] || fail "no installed package provides $soname"
   has_depend "$owner" || fail "Depends lacks $owner, which provides $soname"
 done < <(readelf -d "$stage/usr/bin/varnelo" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p')

@@ -120,6 +120,7 @@ TEST_F(ErrorReportTest, ApplicationCatchesWhatEscapesAHandler)
     EXPECT_EQ(reports[0].text, "Floating point division by zero.");
 }
 
+#if !VARNELO_PORTABLE_EXTENDED
 TEST_F(ErrorReportTest, ErrorReloadsTheFloatingPointMode)
 {
     LoadForeignFloatingPointMode();
@@ -144,6 +145,7 @@ TEST_F(ErrorReportTest, ModeChangedWhileTheBoxIsShownIsPutBack)
     ReportError(calc::EOverflow());
     EXPECT_TRUE(calc::FloatingPointModeInForce());
 }
+#endif
 
 TEST_F(ErrorReportTest, FocusGoesBackWhereItWasAfterTheReport)
 {

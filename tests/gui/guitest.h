@@ -25,9 +25,11 @@
 #include <memory>
 #include <vector>
 
-// Loads a mode other than the calculation's (rounding towards zero, 53-bit precision), as a
-// platform call might.
+#if !VARNELO_PORTABLE_EXTENDED
+// Loads an x87 mode other than the calculation's (rounding towards zero, 53-bit precision), as
+// a platform call might. The portable arithmetic has no processor mode to disturb.
 void LoadForeignFloatingPointMode();
+#endif
 
 // Readable failure messages for the toolkit's values.
 void PrintTo(const QString &text, std::ostream *out);

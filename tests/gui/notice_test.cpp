@@ -151,6 +151,7 @@ TEST_F(NoticeTest, MainWindowTakesNoClicksWhileTheNoticeIsShown)
     EXPECT_TRUE(Page().Edit6->text().isEmpty());
 }
 
+#if !VARNELO_PORTABLE_EXTENDED
 TEST_F(NoticeTest, ModeChangedWhileTheNoticeIsShownIsPutBack)
 {
     ExpectModal([this](QWidget *) {
@@ -160,6 +161,7 @@ TEST_F(NoticeTest, ModeChangedWhileTheNoticeIsShownIsPutBack)
     Notice().ShowNotice("x");
     EXPECT_TRUE(calc::FloatingPointModeInForce());
 }
+#endif
 
 TEST_F(NoticeTest, ResizingKeepsTheStripsAndTheButtonsPlace)
 {
