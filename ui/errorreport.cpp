@@ -72,8 +72,11 @@ struct Burst {
     Clock::time_point lastSeen;
 };
 
+// The receiver of the innermost event on its way, per thread: the toolkit's own threads
+// deliver events through the application too.
+thread_local const QObject *t_delivering = nullptr;
+
 struct Reports {
-    const QObject *delivering = nullptr;  // the receiver of the innermost event on its way
     bool open = false;
     std::vector<Burst> bursts;
     std::deque<Burst> waiting;  // raised while a report was open
@@ -123,11 +126,11 @@ void ShowReport(const QString &message) noexcept
         const auto now = Clock::now();
         if (!state.open)
             ForgetQuietBursts(now);
-        if (Burst *known = FindBurst(state.delivering, message)) {
+        if (Burst *known = FindBurst(t_delivering, message)) {
             known->lastSeen = now;  // the same burst goes on
             return;
         }
-        state.bursts.push_back({state.delivering, message, now});
+        state.bursts.push_back({t_delivering, message, now});
         state.waiting.push_back(state.bursts.back());
         if (!state.open)
             ShowWaiting();
@@ -152,17 +155,17 @@ bool IsUserAction(const QEvent &event)
 } // namespace
 
 EventDelivery::EventDelivery(const QObject *receiver, const QEvent &event) noexcept
-    : outer_(State().delivering)
+    : outer_(t_delivering)
 {
+    t_delivering = receiver;
     Reports &state = State();
-    state.delivering = receiver;
-    if (!state.open && IsUserAction(event)) {
+    if (IsUserAction(event) && !state.open) {  // input comes on the user-interface thread only
         std::erase_if(state.bursts,
                       [receiver](const Burst &burst) { return burst.source == receiver; });
     }
 }
 
-EventDelivery::~EventDelivery() { State().delivering = outer_; }
+EventDelivery::~EventDelivery() { t_delivering = outer_; }
 
 void ForgetErrorBursts() noexcept
 {
