@@ -24,7 +24,9 @@ Application::Application(int &argc, char **argv) : QApplication(argc, argv)
 bool Application::notify(QObject *receiver, QEvent *event)
 {
     // Every handler runs in its own guard; this one catches what a handler outside them lets
-    // escape, so that the program goes on with the next event.
+    // escape, so that the program goes on with the next event. Either report learns from the
+    // delivery which object the error came from.
+    const EventDelivery delivery(receiver, *event);
     try {
         return QApplication::notify(receiver, event);
     } catch (...) {

@@ -25,8 +25,6 @@
 #include <QTextEdit>
 #include <QWheelEvent>
 
-#include <span>
-
 namespace {
 
 constexpr QSize kClientBelowMenu{699, 567};
@@ -58,31 +56,6 @@ constexpr PageEntry kReferencePages[] = {
     {&TForm1::TabSheet3, "TabSheet3", "С чего начинается расчет?"},
     {&TForm1::TabSheet2, "TabSheet2", "Конструкторские расчеты"},
     {&TForm1::TabSheet4, "TabSheet4", "Тепловые расчеты"},
-};
-
-constexpr PageEntry kProgramViews[] = {
-    {&TForm1::TabSheet6, "TabSheet6", "Вид 1"},
-    {&TForm1::TabSheet7, "TabSheet7", "Вид 2"},
-    {&TForm1::TabSheet8, "TabSheet8", "Вид 3"},
-    {&TForm1::TabSheet9, "TabSheet9", "Вид 4"},
-    {&TForm1::TabSheet10, "TabSheet10", "Подробнее о программе"},
-};
-
-constexpr PageEntry kProgram2Views[] = {
-    {&TForm1::TabSheet12, "TabSheet12", "Вид 1"},
-    {&TForm1::TabSheet13, "TabSheet13", "Вид 2"},
-    {&TForm1::TabSheet14, "TabSheet14", "Вид 3"},
-    {&TForm1::TabSheet15, "TabSheet15", "Вид 4"},
-    {&TForm1::TabSheet16, "TabSheet16", "Вид 5"},
-    {&TForm1::TabSheet17, "TabSheet17", "Подробнее о программе"},
-};
-
-constexpr PageEntry kProgram3Views[] = {
-    {&TForm1::TabSheet19, "TabSheet19", "Вид 1"},
-    {&TForm1::TabSheet20, "TabSheet20", "Вид 2"},
-    {&TForm1::TabSheet21, "TabSheet21", "Вид 3"},
-    {&TForm1::TabSheet22, "TabSheet22", "Вид 4"},
-    {&TForm1::TabSheet23, "TabSheet23", "Подробнее"},
 };
 
 QString Text(const char *utf8) { return QString::fromUtf8(utf8); }
@@ -189,22 +162,16 @@ void TForm1::CreatePages()
         this->*entry.page = PageControl1->AddPage(QString::fromLatin1(entry.name), Text(entry.caption));
 }
 
+// The galleries' tab sets, empty: each gallery makes its own pages.
 void TForm1::CreateInnerTabSets()
 {
-    const auto addViews = [this](TabSet *tabSet, std::span<const PageEntry> views) {
-        for (const PageEntry &entry : views)
-            this->*entry.page = tabSet->AddPage(QString::fromLatin1(entry.name), Text(entry.caption));
-    };
     PageControl2 = new TabSet(TabSheet5, QStringLiteral("PageControl2"));
     PageControl2->setGeometry(TabSheet5->rect());
-    addViews(PageControl2, kProgramViews);
     PageControl3 = new TabSet(TabSheet11, QStringLiteral("PageControl3"));
     PageControl3->setGeometry(TabSheet11->rect());
-    addViews(PageControl3, kProgram2Views);
     // Fixed, not fitted: 2 pixels wider and 2 shorter than its page.
     PageControl4 = new TabSet(TabSheet18, QStringLiteral("PageControl4"));
     PageControl4->setGeometry(kPageControl4);
-    addViews(PageControl4, kProgram3Views);
     PageControl2->Tabs()->setAccessibleName(Text(kReferencePages[0].caption));
     PageControl3->Tabs()->setAccessibleName(Text(kReferencePages[1].caption));
     PageControl4->Tabs()->setAccessibleName(Text(kReferencePages[2].caption));

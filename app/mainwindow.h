@@ -63,27 +63,11 @@ public:
     QWidget *TabSheet2 = nullptr;
     QWidget *TabSheet4 = nullptr;
 
+    // The galleries' tab sets; their pages (TabSheet6 to TabSheet10, TabSheet12 to
+    // TabSheet17, TabSheet19 to TabSheet23) are the galleries' own (ui/galleries.h).
     TabSet *PageControl2 = nullptr;
-    QWidget *TabSheet6 = nullptr;
-    QWidget *TabSheet7 = nullptr;
-    QWidget *TabSheet8 = nullptr;
-    QWidget *TabSheet9 = nullptr;
-    QWidget *TabSheet10 = nullptr;
-
     TabSet *PageControl3 = nullptr;
-    QWidget *TabSheet12 = nullptr;
-    QWidget *TabSheet13 = nullptr;
-    QWidget *TabSheet14 = nullptr;
-    QWidget *TabSheet15 = nullptr;
-    QWidget *TabSheet16 = nullptr;
-    QWidget *TabSheet17 = nullptr;
-
     TabSet *PageControl4 = nullptr;
-    QWidget *TabSheet19 = nullptr;
-    QWidget *TabSheet20 = nullptr;
-    QWidget *TabSheet21 = nullptr;
-    QWidget *TabSheet22 = nullptr;
-    QWidget *TabSheet23 = nullptr;
 
     LinkLabel *Label18 = nullptr;  // "Программа" > "Подробнее о программе"
     LinkLabel *Label19 = nullptr;  // "Программа 2" > "Подробнее о программе"

@@ -17,5 +17,6 @@ using RegionalSettingsSource = std::function<QLocale()>;
 void SetRegionalSettingsSource(RegionalSettingsSource source);
 
 // Reads the decimal mark from the regional settings into the calculation core. Runs at
-// start-up and again whenever the toolkit announces a change of locale or settings.
+// start-up and again whenever the toolkit announces a change of locale or settings (on Linux
+// it announces none: the locale there is the environment's, fixed for the process's life).
 void FollowRegionalSettings();

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include <algorithm>
 #include <climits>
 #include <optional>
 
@@ -19,13 +20,27 @@ namespace {
 constexpr const char *kSetTempAboveBoiler =
     "Настроечная температура не должна превышать температуру котла!";
 
+// Each control is exactly one thing: a list, the length, the button or a result box.
+constexpr bool EachControlHasOneRole()
+{
+    for (const CalculatorControl &control : kCalculatorControls) {
+        const int roles = (control.list != nullptr) + (control.length != nullptr)
+                          + (control.button != nullptr) + (control.box != nullptr);
+        if (roles != 1 || (control.list != nullptr) != (control.input != nullptr)
+            || (control.box != nullptr) != (control.result != nullptr))
+            return false;
+    }
+    return true;
+}
+static_assert(EachControlHasOneRole());
+
 // Every result has exactly one box.
 constexpr bool EachResultHasOneBox()
 {
     for (const calc::ResultField field : calc::kResultOrder) {
-        int boxes = 0;
-        for (const ResultBox &entry : kResultBoxes)
-            boxes += entry.field == field;
+        const auto boxes = std::ranges::count_if(kCalculatorControls, [field](const auto &control) {
+            return control.box && control.result == field;
+        });
         if (boxes != 1)
             return false;
     }
@@ -33,62 +48,43 @@ constexpr bool EachResultHasOneBox()
 }
 static_assert(EachResultHasOneBox());
 
-// The control column of Panel2, top to bottom, each control with the label left of it:
-// the label is sized to its text and right-aligned at labelRight.
-constexpr int kColumnLeft = 504;
-constexpr QSize kColumnControl{105, 21};
-
-template <auto member>
-QWidget *ControlOf(CalculatorPage &page)
+// The tab positions number the controls from 0, each position once.
+constexpr bool TabPositionsAreAnOrder()
 {
-    return page.*member;
+    const auto count = static_cast<int>(std::size(kCalculatorControls));
+    for (int position = 0; position < count; ++position) {
+        if (std::ranges::count(kCalculatorControls, position, &CalculatorControl::tabPosition) != 1)
+            return false;
+    }
+    return true;
+}
+static_assert(TabPositionsAreAnOrder());
+
+enum class Kind { List, Length, Button, Result };
+
+constexpr Kind KindOf(const CalculatorControl &control)
+{
+    if (control.list)
+        return Kind::List;
+    if (control.length)
+        return Kind::Length;
+    return control.button ? Kind::Button : Kind::Result;
 }
 
-struct ColumnRow {
-    QWidget *(*control)(CalculatorPage &);
-    const char *name;
-    int top;
-    const char *label;
-    int labelTop;
-    int labelRight;
-    const char *caption;
-};
-
-constexpr ColumnRow kColumn[] = {
-    {&ControlOf<&CalculatorPage::ComboBox6>, "ComboBox6", 16,
-     "Label2", 20, 498, "Подающая температура котла:"},
-    {&ControlOf<&CalculatorPage::ComboBox4>, "ComboBox4", 40,
-     "Label3", 43, 497, "Настроечная температура термоголовки:"},
-    {&ControlOf<&CalculatorPage::ComboBox1>, "ComboBox1", 64,
-     "Label4", 67, 496, "Перепад температур контуров водяного пола:"},
-    {&ControlOf<&CalculatorPage::Edit4>, "Edit4", 88,
-     "Label5", 91, 498, "Длина трубы одного контура, м:"},
-    {&ControlOf<&CalculatorPage::ComboBox5>, "ComboBox5", 112,
-     "Label10", 115, 498, "Шаг укладки, мм:"},
-    {&ControlOf<&CalculatorPage::ComboBox2>, "ComboBox2", 136,
-     "Label6", 140, 498, "Труба теплого водяного пола:"},
-    {&ControlOf<&CalculatorPage::ComboBox3>, "ComboBox3", 160,
-     "Label8", 164, 498, "Насос:"},
-    {&ControlOf<&CalculatorPage::Edit9>, "Edit9", 232,
-     "Label12", 234, 499, "Давление на коллекторе, м.в.ст.:"},
-    {&ControlOf<&CalculatorPage::Edit3>, "Edit3", 256,
-     "Label11", 259, 498, "Сопротивление смесительного узла, м.в.ст.:"},
-    {&ControlOf<&CalculatorPage::Edit5>, "Edit5", 280,
-     "Label7", 283, 498, "Максимальное количество контуров:"},
-    {&ControlOf<&CalculatorPage::Edit6>, "Edit6", 304,
-     "Label9", 308, 497, "Расход одного контура, л/м:"},
-    {&ControlOf<&CalculatorPage::Edit8>, "Edit8", 328,
-     "Label13", 331, 497, "Удельная тепловая мощность, Вт/м2:"},
-    {&ControlOf<&CalculatorPage::Edit1>, "Edit1", 352,
-     "Label1", 356, 497, "Тепловая мощность, кВт:"},
-    {&ControlOf<&CalculatorPage::Edit13>, "Edit13", 376,
-     "Label14", 380, 497, "Площадь, м2:"},
-};
+QWidget *ControlOf(const CalculatorPage &page, const CalculatorControl &control)
+{
+    if (control.list)
+        return page.*control.list;
+    if (control.length)
+        return page.*control.length;
+    if (control.button)
+        return page.*control.button;
+    return page.*control.box;
+}
 
 constexpr QRect kPanel4{0, 0, 687, 25};
 constexpr QRect kPanel2{0, 25, 687, 418};
 constexpr QRect kImage1{8, 8, 241, 401};
-constexpr QRect kBitBtn1{352, 192, 113, 25};
 
 QLineEdit *NewEdit(QWidget *parent, bool readOnly)
 {
@@ -117,19 +113,39 @@ void CalculatorPage::CreateControls()
     Panel2 = new Panel(this, QStringLiteral("Panel2"));
     // The page is on display at start-up, so the photograph is decoded then.
     Image1 = new PictureBox(Panel2, QStringLiteral("Image1"), resources::Picture::UnitPhoto);
-    for (const ListInput &input : kListInputs) {
-        auto *list = new DropDownList(Panel2, QString());
-        for (const char *item : input.items.texts)
-            list->addItem(QString::fromUtf8(item));
-        list->setCurrentIndex(input.items.selectedAtStart);
-        this->*input.list = list;
+    // The lists first, then the length, the button and the result boxes: the order in which
+    // the accessibility tree has always listed them.
+    for (const Kind kind : {Kind::List, Kind::Length, Kind::Button, Kind::Result}) {
+        for (const CalculatorControl &control : kCalculatorControls) {
+            if (KindOf(control) == kind)
+                CreateControl(control);
+        }
     }
-    Edit4 = NewEdit(Panel2, false);
-    Edit4->setText(QString::fromUtf8(calc::kPipeLengthAtStart));
-    BitBtn1 = new PushButton(Panel2, QStringLiteral("BitBtn1"), QStringLiteral("Рассчитать!"));
-    BitBtn1->SetGlyph(resources::ButtonGlyph());
-    for (const ResultBox &result : kResultBoxes)
-        this->*result.box = NewEdit(Panel2, true);
+}
+
+void CalculatorPage::CreateControl(const CalculatorControl &control)
+{
+    switch (KindOf(control)) {
+    case Kind::List: {
+        auto *list = new DropDownList(Panel2, QString());
+        for (const char *item : control.items.texts)
+            list->addItem(QString::fromUtf8(item));
+        list->setCurrentIndex(control.items.selectedAtStart);
+        this->*control.list = list;
+        break;
+    }
+    case Kind::Length:
+        this->*control.length = NewEdit(Panel2, false);
+        Edit4->setText(QString::fromUtf8(calc::kPipeLengthAtStart));
+        break;
+    case Kind::Button:
+        this->*control.button = new PushButton(Panel2, QString(), QStringLiteral("Рассчитать!"));
+        BitBtn1->SetGlyph(resources::ButtonGlyph());
+        break;
+    case Kind::Result:
+        this->*control.box = NewEdit(Panel2, true);
+        break;
+    }
 }
 
 void CalculatorPage::PlaceControls()
@@ -137,27 +153,29 @@ void CalculatorPage::PlaceControls()
     Panel4->setGeometry(kPanel4);
     Panel2->setGeometry(kPanel2);
     Image1->setGeometry(kImage1);
-    BitBtn1->setGeometry(kBitBtn1);
-    for (const ColumnRow &row : kColumn) {
-        QWidget *control = row.control(*this);
-        control->setObjectName(QString::fromLatin1(row.name));
-        control->setGeometry(QRect(QPoint(kColumnLeft, row.top), kColumnControl));
+    for (const CalculatorControl &control : kCalculatorControls) {
+        QWidget *widget = ControlOf(*this, control);
+        widget->setObjectName(QString::fromLatin1(control.name));
+        widget->setGeometry(control.place);
     }
 }
 
 void CalculatorPage::CreateLabels()
 {
-    for (const ColumnRow &row : kColumn) {
-        const QString caption = QString::fromUtf8(row.caption);
-        QWidget *control = row.control(*this);
+    for (const CalculatorControl &control : kCalculatorControls) {
+        if (!control.label.name)
+            continue;
+        const QString caption = QString::fromUtf8(control.label.caption);
+        QWidget *widget = ControlOf(*this, control);
         auto *label = new QLabel(caption, Panel2);
-        label->setObjectName(QString::fromLatin1(row.label));
+        label->setObjectName(QString::fromLatin1(control.label.name));
         label->setAlignment(Qt::AlignRight | Qt::AlignTop);
-        label->setBuddy(control);
+        label->setBuddy(widget);
         const QSize size(label->fontMetrics().horizontalAdvance(caption),
                          label->fontMetrics().height());
-        label->setGeometry(QRect(QPoint(row.labelRight - size.width(), row.labelTop), size));
-        control->setAccessibleName(caption);
+        label->setGeometry(
+            QRect(QPoint(control.label.right - size.width(), control.label.top), size));
+        widget->setAccessibleName(caption);
     }
 }
 
@@ -168,8 +186,10 @@ void CalculatorPage::Connect()
 
 QList<QWidget *> CalculatorPage::KeyboardOrder() const
 {
-    return {Edit1, ComboBox1, Edit4, ComboBox2, BitBtn1, Edit5, Edit6, ComboBox3,
-            Edit8, Edit9, ComboBox4, ComboBox5, Edit3, ComboBox6, Edit13};
+    QList<QWidget *> order(static_cast<qsizetype>(std::size(kCalculatorControls)));
+    for (const CalculatorControl &control : kCalculatorControls)
+        order[control.tabPosition] = ControlOf(*this, control);
+    return order;
 }
 
 void CalculatorPage::BitBtn1Click()

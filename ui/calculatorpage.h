@@ -6,8 +6,10 @@
 #include "calc/sizing.h"
 
 #include <QList>
+#include <QRect>
 #include <QWidget>
 
+#include <algorithm>
 #include <array>
 #include <functional>
 
@@ -58,6 +60,7 @@ public:
 
 private:
     void CreateControls();
+    void CreateControl(const struct CalculatorControl &control);
     void PlaceControls();
     void CreateLabels();
     void Connect();
@@ -67,55 +70,125 @@ private:
     NoticeHandler showNotice_;
 };
 
-// Which drop-down list shows which choice list of calc/designdata.h and fills which input.
+// Where a control of Panel2 stands: the inputs and results in one column, the button apart.
+constexpr QRect InColumn(int top) { return {504, top, 105, 21}; }
+
+// The label left of a control: sized to its caption, right-aligned at `right`.
+struct ControlLabel {
+    const char *name = nullptr;
+    int top = 0;
+    int right = 0;
+    const char *caption = nullptr;
+};
+
+// One control of the page: its name, place, label and stored tab position (the keyboard
+// order within Panel2), and what it is: exactly one of a drop-down list (with its choice
+// list and the input it fills), the typed length, the button, or a result box (with the
+// result it shows).
+struct CalculatorControl {
+    const char *name;
+    QRect place;
+    int tabPosition;
+    ControlLabel label{};
+    DropDownList *CalculatorPage::*list = nullptr;
+    calc::ChoiceTexts items{};
+    int calc::SizingInputs::*input = nullptr;
+    QLineEdit *CalculatorPage::*length = nullptr;
+    PushButton *CalculatorPage::*button = nullptr;
+    QLineEdit *CalculatorPage::*box = nullptr;
+    calc::ResultField result = nullptr;
+};
+
+// The controls of Panel2, top to bottom: the one table every other list of them comes from.
+inline constexpr CalculatorControl kCalculatorControls[] = {
+    {.name = "ComboBox6", .place = InColumn(16), .tabPosition = 13,
+     .label = {"Label2", 20, 498, "Подающая температура котла:"},
+     .list = &CalculatorPage::ComboBox6, .items = calc::kBoilerTemperatures.Shown(),
+     .input = &calc::SizingInputs::BoilerTempIndex},
+    {.name = "ComboBox4", .place = InColumn(40), .tabPosition = 10,
+     .label = {"Label3", 43, 497, "Настроечная температура термоголовки:"},
+     .list = &CalculatorPage::ComboBox4, .items = calc::kSetTemperatures.Shown(),
+     .input = &calc::SizingInputs::SetTempIndex},
+    {.name = "ComboBox1", .place = InColumn(64), .tabPosition = 1,
+     .label = {"Label4", 67, 496, "Перепад температур контуров водяного пола:"},
+     .list = &CalculatorPage::ComboBox1, .items = calc::kTemperatureDrops.Shown(),
+     .input = &calc::SizingInputs::TempDropIndex},
+    {.name = "Edit4", .place = InColumn(88), .tabPosition = 2,
+     .label = {"Label5", 91, 498, "Длина трубы одного контура, м:"},
+     .length = &CalculatorPage::Edit4},
+    {.name = "ComboBox5", .place = InColumn(112), .tabPosition = 11,
+     .label = {"Label10", 115, 498, "Шаг укладки, мм:"},
+     .list = &CalculatorPage::ComboBox5, .items = calc::kPitches.Shown(),
+     .input = &calc::SizingInputs::PitchIndex},
+    {.name = "ComboBox2", .place = InColumn(136), .tabPosition = 3,
+     .label = {"Label6", 140, 498, "Труба теплого водяного пола:"},
+     .list = &CalculatorPage::ComboBox2, .items = calc::kFloorPipes.Shown(),
+     .input = &calc::SizingInputs::PipeIndex},
+    {.name = "ComboBox3", .place = InColumn(160), .tabPosition = 7,
+     .label = {"Label8", 164, 498, "Насос:"},
+     .list = &CalculatorPage::ComboBox3, .items = calc::kPumps.Shown(),
+     .input = &calc::SizingInputs::PumpIndex},
+    {.name = "BitBtn1", .place = {352, 192, 113, 25}, .tabPosition = 4,
+     .button = &CalculatorPage::BitBtn1},
+    {.name = "Edit9", .place = InColumn(232), .tabPosition = 9,
+     .label = {"Label12", 234, 499, "Давление на коллекторе, м.в.ст.:"},
+     .box = &CalculatorPage::Edit9, .result = &calc::SizingResults::ManifoldHead},
+    {.name = "Edit3", .place = InColumn(256), .tabPosition = 12,
+     .label = {"Label11", 259, 498, "Сопротивление смесительного узла, м.в.ст.:"},
+     .box = &CalculatorPage::Edit3, .result = &calc::SizingResults::UnitResistance},
+    {.name = "Edit5", .place = InColumn(280), .tabPosition = 5,
+     .label = {"Label7", 283, 498, "Максимальное количество контуров:"},
+     .box = &CalculatorPage::Edit5, .result = &calc::SizingResults::MaxCircuits},
+    {.name = "Edit6", .place = InColumn(304), .tabPosition = 6,
+     .label = {"Label9", 308, 497, "Расход одного контура, л/м:"},
+     .box = &CalculatorPage::Edit6, .result = &calc::SizingResults::CircuitFlow},
+    {.name = "Edit8", .place = InColumn(328), .tabPosition = 8,
+     .label = {"Label13", 331, 497, "Удельная тепловая мощность, Вт/м2:"},
+     .box = &CalculatorPage::Edit8, .result = &calc::SizingResults::SpecificOutput},
+    {.name = "Edit1", .place = InColumn(352), .tabPosition = 0,
+     .label = {"Label1", 356, 497, "Тепловая мощность, кВт:"},
+     .box = &CalculatorPage::Edit1, .result = &calc::SizingResults::HeatOutput},
+    {.name = "Edit13", .place = InColumn(376), .tabPosition = 14,
+     .label = {"Label14", 380, 497, "Площадь, м2:"},
+     .box = &CalculatorPage::Edit13, .result = &calc::SizingResults::Area},
+};
+
+// Which drop-down list shows which choice list of calc/designdata.h and fills which input,
+// top to bottom.
 struct ListInput {
     DropDownList *CalculatorPage::*list;
     calc::ChoiceTexts items;
     int calc::SizingInputs::*field;
 };
 
-inline constexpr std::array<ListInput, 6> kListInputs = {{
-    {&CalculatorPage::ComboBox6, calc::kBoilerTemperatures.Shown(),
-     &calc::SizingInputs::BoilerTempIndex},
-    {&CalculatorPage::ComboBox4, calc::kSetTemperatures.Shown(), &calc::SizingInputs::SetTempIndex},
-    {&CalculatorPage::ComboBox1, calc::kTemperatureDrops.Shown(),
-     &calc::SizingInputs::TempDropIndex},
-    {&CalculatorPage::ComboBox5, calc::kPitches.Shown(), &calc::SizingInputs::PitchIndex},
-    {&CalculatorPage::ComboBox2, calc::kFloorPipes.Shown(), &calc::SizingInputs::PipeIndex},
-    {&CalculatorPage::ComboBox3, calc::kPumps.Shown(), &calc::SizingInputs::PumpIndex},
-}};
-
-// Which read-only box shows which result, top to bottom. The boxes are written in the order of
-// the results, calc::kResultOrder.
-struct ResultBox {
-    calc::ResultField field;
-    QLineEdit *CalculatorPage::*box;
-};
-
-inline constexpr std::array<ResultBox, 7> kResultBoxes = {{
-    {&calc::SizingResults::ManifoldHead, &CalculatorPage::Edit9},
-    {&calc::SizingResults::UnitResistance, &CalculatorPage::Edit3},
-    {&calc::SizingResults::MaxCircuits, &CalculatorPage::Edit5},
-    {&calc::SizingResults::CircuitFlow, &CalculatorPage::Edit6},
-    {&calc::SizingResults::SpecificOutput, &CalculatorPage::Edit8},
-    {&calc::SizingResults::HeatOutput, &CalculatorPage::Edit1},
-    {&calc::SizingResults::Area, &CalculatorPage::Edit13},
-}};
+inline constexpr auto kListInputs = [] {
+    constexpr auto count = std::ranges::count_if(kCalculatorControls, [](const auto &control) {
+        return control.list != nullptr;
+    });
+    std::array<ListInput, count> inputs{};
+    std::size_t next = 0;
+    for (const CalculatorControl &control : kCalculatorControls) {
+        if (control.list)
+            inputs[next++] = {control.list, control.items, control.input};
+    }
+    return inputs;
+}();
 
 // The box that shows `field`.
 constexpr QLineEdit *CalculatorPage::*BoxShowing(calc::ResultField field)
 {
-    for (const ResultBox &entry : kResultBoxes) {
-        if (entry.field == field)
-            return entry.box;
+    for (const CalculatorControl &control : kCalculatorControls) {
+        if (control.box && control.result == field)
+            return control.box;
     }
     return nullptr;
 }
 
-// The page's result boxes in the order they are written.
-inline std::array<QLineEdit *, 7> ResultBoxesInOrder(const CalculatorPage &page)
+// The page's result boxes in the order they are written, that of calc::kResultOrder.
+inline std::array<QLineEdit *, calc::kResultOrder.size()> ResultBoxesInOrder(
+    const CalculatorPage &page)
 {
-    std::array<QLineEdit *, 7> boxes{};
+    std::array<QLineEdit *, calc::kResultOrder.size()> boxes{};
     for (std::size_t i = 0; i < boxes.size(); ++i)
         boxes[i] = page.*BoxShowing(calc::kResultOrder[i]);
     return boxes;

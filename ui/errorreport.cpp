@@ -8,8 +8,12 @@
 #include "ui/fpmoderestore.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QMessageBox>
 #include <QWidget>
+
+#include <deque>
+#include <vector>
 
 namespace {
 
@@ -42,7 +46,7 @@ void CancelCapture()
         grabber->releaseKeyboard();
 }
 
-void ShowReport(const QString &message) noexcept
+void ShowBox(const QString &message) noexcept
 {
     try {
         CancelCapture();
@@ -59,7 +63,115 @@ void ShowReport(const QString &message) noexcept
     }
 }
 
+using Clock = std::chrono::steady_clock;
+
+// One message from one source, and when it last came (or its report was last closed).
+struct Burst {
+    const QObject *source;
+    QString message;
+    Clock::time_point lastSeen;
+};
+
+// The receiver of the innermost event on its way, per thread: the toolkit's own threads
+// deliver events through the application too.
+thread_local const QObject *t_delivering = nullptr;
+
+struct Reports {
+    bool open = false;
+    std::vector<Burst> bursts;
+    std::deque<Burst> waiting;  // raised while a report was open
+};
+
+Reports &State()
+{
+    static Reports reports;
+    return reports;
+}
+
+Burst *FindBurst(const QObject *source, const QString &message)
+{
+    for (Burst &burst : State().bursts) {
+        if (burst.source == source && burst.message == message)
+            return &burst;
+    }
+    return nullptr;
+}
+
+// Only while no report is open: the bursts of the waiting reports must stay known.
+void ForgetQuietBursts(Clock::time_point now)
+{
+    std::erase_if(State().bursts,
+                  [now](const Burst &burst) { return now - burst.lastSeen >= kErrorQuietTime; });
+}
+
+// Shows the waiting reports one after another; a report closed starts its quiet time.
+void ShowWaiting()
+{
+    Reports &state = State();
+    state.open = true;
+    while (!state.waiting.empty()) {
+        const Burst next = state.waiting.front();
+        state.waiting.pop_front();
+        ShowBox(next.message);
+        if (Burst *burst = FindBurst(next.source, next.message))
+            burst->lastSeen = Clock::now();
+    }
+    state.open = false;
+}
+
+void ShowReport(const QString &message) noexcept
+{
+    try {
+        Reports &state = State();
+        const auto now = Clock::now();
+        if (!state.open)
+            ForgetQuietBursts(now);
+        if (Burst *known = FindBurst(t_delivering, message)) {
+            known->lastSeen = now;  // the same burst goes on
+            return;
+        }
+        state.bursts.push_back({t_delivering, message, now});
+        state.waiting.push_back(state.bursts.back());
+        if (!state.open)
+            ShowWaiting();
+    } catch (...) {
+        State().open = false;
+    }
+}
+
+bool IsUserAction(const QEvent &event)
+{
+    switch (event.type()) {
+    case QEvent::KeyPress:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::Wheel:
+        return event.spontaneous();
+    default:
+        return false;
+    }
+}
+
 } // namespace
+
+EventDelivery::EventDelivery(const QObject *receiver, const QEvent &event) noexcept
+    : outer_(t_delivering)
+{
+    t_delivering = receiver;
+    Reports &state = State();
+    if (IsUserAction(event) && !state.open) {  // input comes on the user-interface thread only
+        std::erase_if(state.bursts,
+                      [receiver](const Burst &burst) { return burst.source == receiver; });
+    }
+}
+
+EventDelivery::~EventDelivery() { t_delivering = outer_; }
+
+void ForgetErrorBursts() noexcept
+{
+    State().bursts.clear();
+    State().waiting.clear();
+}
 
 void SetReportCaption(const QString &caption) { StoredCaption() = caption; }
 

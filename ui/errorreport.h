@@ -5,7 +5,11 @@
 
 #include <QString>
 
+#include <chrono>
 #include <exception>
+
+class QEvent;
+class QObject;
 
 // The application-wide error report: every error that leaves an event handler ends here.
 
@@ -19,8 +23,35 @@ QString ReportText(const QString &message);
 
 // Shows one error in a message box, modal to the whole program: caption ReportCaption(),
 // the error icon, one "OK" button. Returns when the box is closed. Never throws.
+//
+// One report at a time: an error raised while a report is open waits, and is shown once that
+// report is closed, in the order raised. An error that keeps coming back is shown once per
+// burst, so that it can neither stack reports nor lock the program in reports:
+// - its source is the object whose event was being delivered when it arose (the button
+//   clicked, the picture painted, the window moved), or none outside any event;
+// - a burst of one message from one source lasts while it keeps coming back: it ends when it
+//   has stayed away for kErrorQuietTime after its report was closed, or when the user presses
+//   a key, a mouse button or turns the wheel on that source, as a new press deserves its answer.
 void ReportError(const std::exception &error) noexcept;
 void ReportUnknownError() noexcept;
+
+inline constexpr std::chrono::milliseconds kErrorQuietTime{1000};
+
+// Marks one event on its way to its receiver, for the report to tell where an error arose.
+// The application opens one around every event it delivers.
+class EventDelivery {
+public:
+    EventDelivery(const QObject *receiver, const QEvent &event) noexcept;
+    EventDelivery(const EventDelivery &) = delete;
+    EventDelivery &operator=(const EventDelivery &) = delete;
+    ~EventDelivery();
+
+private:
+    const QObject *outer_;
+};
+
+// Forgets every burst, as at start-up; for a test that plays a fresh program.
+void ForgetErrorBursts() noexcept;
 
 // For use inside a catch block: reloads the floating-point mode, so that no fault state
 // survives the error, then reports the exception being handled.

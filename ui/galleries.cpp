@@ -17,9 +17,11 @@ using resources::Picture;
 
 constexpr int kGalleryLinkPixels = 19;
 
-// One "Вид" page: its scroll box fills the page and holds one picture box, placed within the
-// scroll box's area (at; box size).
+// One "Вид" page: its tab, and its scroll box filling the page and holding one picture box,
+// placed within the scroll box's area (at; box size).
 struct ViewPage {
+    const char *tabSheet;
+    const char *caption;
     const char *scrollBox;
     const char *image;
     Picture picture;
@@ -28,27 +30,27 @@ struct ViewPage {
 
 // The boxes reach down to 616, far below the page, so each of these pages scrolls.
 constexpr ViewPage kProgramViews[] = {
-    {"ScrollBox2", "Image5", Picture::Program1View1, {16, 16, 625, 600}},
-    {"ScrollBox3", "Image6", Picture::Program1View2, {16, 16, 609, 600}},
-    {"ScrollBox4", "Image7", Picture::Program1View3, {16, 16, 625, 600}},
-    {"ScrollBox5", "Image8", Picture::Program1View4, {16, 16, 625, 600}},
+    {"TabSheet6", "Вид 1", "ScrollBox2", "Image5", Picture::Program1View1, {16, 16, 625, 600}},
+    {"TabSheet7", "Вид 2", "ScrollBox3", "Image6", Picture::Program1View2, {16, 16, 609, 600}},
+    {"TabSheet8", "Вид 3", "ScrollBox4", "Image7", Picture::Program1View3, {16, 16, 625, 600}},
+    {"TabSheet9", "Вид 4", "ScrollBox5", "Image8", Picture::Program1View4, {16, 16, 625, 600}},
 };
 
 // The first box reaches 681 across, a little beyond its page; the boxes of 377 rows cut the
 // bottom 3 rows of their 380-row pictures.
 constexpr ViewPage kProgram2Views[] = {
-    {"ScrollBox6", "Image9", Picture::Program2View1, {16, 8, 665, 401}},
-    {"ScrollBox7", "Image10", Picture::Program2View2, {16, 16, 641, 377}},
-    {"ScrollBox8", "Image11", Picture::Program2View3, {16, 16, 641, 385}},
-    {"ScrollBox9", "Image12", Picture::Program2View4, {16, 16, 641, 377}},
-    {"ScrollBox10", "Image13", Picture::Program2View5, {24, 16, 633, 377}},
+    {"TabSheet12", "Вид 1", "ScrollBox6", "Image9", Picture::Program2View1, {16, 8, 665, 401}},
+    {"TabSheet13", "Вид 2", "ScrollBox7", "Image10", Picture::Program2View2, {16, 16, 641, 377}},
+    {"TabSheet14", "Вид 3", "ScrollBox8", "Image11", Picture::Program2View3, {16, 16, 641, 385}},
+    {"TabSheet15", "Вид 4", "ScrollBox9", "Image12", Picture::Program2View4, {16, 16, 641, 377}},
+    {"TabSheet16", "Вид 5", "ScrollBox10", "Image13", Picture::Program2View5, {24, 16, 633, 377}},
 };
 
 constexpr ViewPage kProgram3Views[] = {
-    {"ScrollBox11", "Image14", Picture::Program3View1, {8, 8, 665, 393}},
-    {"ScrollBox12", "Image15", Picture::Program3View2, {8, 8, 665, 401}},
-    {"ScrollBox13", "Image16", Picture::Program3View3, {8, 8, 657, 385}},
-    {"ScrollBox14", "Image17", Picture::Program3View4, {8, 8, 665, 393}},
+    {"TabSheet19", "Вид 1", "ScrollBox11", "Image14", Picture::Program3View1, {8, 8, 665, 393}},
+    {"TabSheet20", "Вид 2", "ScrollBox12", "Image15", Picture::Program3View2, {8, 8, 665, 401}},
+    {"TabSheet21", "Вид 3", "ScrollBox13", "Image16", Picture::Program3View3, {8, 8, 657, 385}},
+    {"TabSheet22", "Вид 4", "ScrollBox14", "Image17", Picture::Program3View4, {8, 8, 665, 393}},
 };
 
 // The link pages: the label's holder and the box the layout gives the label within it.
@@ -58,12 +60,12 @@ constexpr QRect kPanel10{8, 8, 665, 105};
 constexpr QRect kLabel19{168, 40, 338, 23};
 constexpr QRect kLabel20{48, 88, 587, 23};
 
-// Fills the first pages of the tab set, one per view, in the tab set's order.
-void FillViews(TabSet &tabSet, std::span<const ViewPage> views, const QColor &colour)
+// Adds one page to the tab set for each view, in the table's order.
+void AddViews(TabSet &tabSet, std::span<const ViewPage> views, const QColor &colour)
 {
-    for (std::size_t i = 0; i < views.size(); ++i) {
-        const ViewPage &view = views[i];
-        QWidget *page = tabSet.Page(static_cast<int>(i));
+    for (const ViewPage &view : views) {
+        QWidget *page = tabSet.AddPage(QString::fromLatin1(view.tabSheet),
+                                       QString::fromUtf8(view.caption));
         auto *box = new ScrollBox(page, QString::fromLatin1(view.scrollBox));
         box->setGeometry(page->rect());
         QWidget *area = box->FixedArea(colour);
@@ -93,16 +95,18 @@ LinkLabel *GalleryLink(QWidget *holder, const char *name, const QString &address
 
 LinkLabel *FillProgramGallery(TabSet &pageControl2, const QString &address)
 {
-    FillViews(pageControl2, kProgramViews, Qt::white);
-    QWidget *page = pageControl2.Page(static_cast<int>(std::size(kProgramViews)));  // TabSheet10
+    AddViews(pageControl2, kProgramViews, Qt::white);
+    QWidget *page = pageControl2.AddPage(QStringLiteral("TabSheet10"),
+                                         QStringLiteral("Подробнее о программе"));
     Panel *strip = WhitePanel(page, "Panel9", QRect(0, 0, page->width(), kPanel9Height));
     return GalleryLink(strip, "Label18", address, kLabel18, Qt::AlignLeft);
 }
 
 LinkLabel *FillProgram2Gallery(TabSet &pageControl3, const QString &address)
 {
-    FillViews(pageControl3, kProgram2Views, Qt::white);
-    QWidget *page = pageControl3.Page(static_cast<int>(std::size(kProgram2Views)));  // TabSheet17
+    AddViews(pageControl3, kProgram2Views, Qt::white);
+    QWidget *page = pageControl3.AddPage(QStringLiteral("TabSheet17"),
+                                         QStringLiteral("Подробнее о программе"));
     Panel *panel = WhitePanel(page, "Panel10", kPanel10);
     return GalleryLink(panel, "Label19", address, kLabel19, Qt::AlignLeft);
 }
@@ -110,8 +114,8 @@ LinkLabel *FillProgram2Gallery(TabSet &pageControl3, const QString &address)
 LinkLabel *FillProgram3Gallery(TabSet &pageControl4, const QString &address)
 {
     const QColor buttonHighlight = pageControl4.palette().color(QPalette::Light);
-    FillViews(pageControl4, kProgram3Views, buttonHighlight);
-    QWidget *page = pageControl4.Page(static_cast<int>(std::size(kProgram3Views)));  // TabSheet23
+    AddViews(pageControl4, kProgram3Views, buttonHighlight);
+    QWidget *page = pageControl4.AddPage(QStringLiteral("TabSheet23"), QStringLiteral("Подробнее"));
     auto *box = new ScrollBox(page, QStringLiteral("ScrollBox15"));
     box->setGeometry(page->rect());
     QWidget *area = box->FixedArea(buttonHighlight);

@@ -16,11 +16,14 @@ import os
 import random
 import re
 import shutil
-import signal
 import subprocess
 import sys
 import tempfile
 import time
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
+from tierprocesses import (  # noqa: E402 - the shared module is found through the path above
+    end_daemon_group, end_groups, end_on_signals, uninterrupted)
 
 SCREEN = (1280, 1024)
 MAIN_TITLE = "Varnelo v 1.0"
@@ -82,6 +85,7 @@ class Environment:
         self.logs = os.path.join(shots, name)
         os.makedirs(self.logs, exist_ok=True)
         self.processes = []
+        self.log_files = []
         self.env = {k: v for k, v in os.environ.items()
                     if k not in ("WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "DISPLAY",
                                  "DBUS_SESSION_BUS_ADDRESS", "XAUTHORITY")}
@@ -90,15 +94,17 @@ class Environment:
         try:
             self.start_display()
             self.start_session_bus()
-        except Exception:
+        except BaseException:
             self.stop()
             raise
 
     def spawn(self, argv, log, env=None, **kwargs):
-        out = open(os.path.join(self.logs, log), "wb")
-        proc = subprocess.Popen(argv, env=env or self.env, stdout=out, stderr=subprocess.STDOUT,
-                                start_new_session=True, **kwargs)
-        self.processes.append(proc)
+        with uninterrupted():
+            out = open(os.path.join(self.logs, log), "wb")
+            self.log_files.append(out)
+            proc = subprocess.Popen(argv, env=env or self.env, stdout=out,
+                                    stderr=subprocess.STDOUT, start_new_session=True, **kwargs)
+            self.processes.append(proc)
         return proc
 
     def start_display(self):
@@ -122,11 +128,13 @@ class Environment:
         raise RuntimeError("Xvfb did not start")
 
     def start_session_bus(self):
-        out = subprocess.run(["dbus-daemon", "--session", "--fork", "--print-address=1",
-                              "--print-pid=1"], env=self.env, capture_output=True, text=True,
-                             timeout=10, check=True).stdout.split()
-        self.env["DBUS_SESSION_BUS_ADDRESS"] = out[0]
-        self.bus_pid = int(out[1])
+        # The daemon forks into a session of its own; the services it starts join its group.
+        with uninterrupted():
+            out = subprocess.run(["dbus-daemon", "--session", "--fork", "--print-address=1",
+                                  "--print-pid=1"], env=self.env, capture_output=True,
+                                 text=True, timeout=10, check=True).stdout.split()
+            self.env["DBUS_SESSION_BUS_ADDRESS"] = out[0]
+            self.bus_pid = int(out[1])
 
     def log_tail(self, log):
         with open(os.path.join(self.logs, log), encoding="utf-8", errors="replace") as text:
@@ -151,20 +159,13 @@ class Environment:
         return parse_ppm(data)
 
     def stop(self):
-        for proc in reversed(self.processes):
-            if proc.poll() is None:
-                os.killpg(proc.pid, signal.SIGTERM)
-                try:
-                    proc.wait(timeout=5)
-                except subprocess.TimeoutExpired:
-                    os.killpg(proc.pid, signal.SIGKILL)
-                    proc.wait()
-        if self.bus_pid:
-            try:
-                os.kill(self.bus_pid, signal.SIGTERM)
-            except ProcessLookupError:
-                pass
-        shutil.rmtree(self.runtime, ignore_errors=True)
+        with uninterrupted():
+            end_groups(self.processes)
+            if self.bus_pid:
+                end_daemon_group(self.bus_pid)
+            for out in self.log_files:
+                out.close()
+            shutil.rmtree(self.runtime, ignore_errors=True)
 
 
 def display_taken(number):
@@ -321,10 +322,10 @@ class Program:
         if platform == "wayland":
             program_env.pop("DISPLAY", None)
         self.started = time.monotonic()
-        with open(self.err_path, "wb") as err:
+        with uninterrupted(), open(self.err_path, "wb") as err:
             self.proc = subprocess.Popen([binary], env=program_env, stdout=subprocess.DEVNULL,
                                          stderr=err, start_new_session=True)
-        env.processes.append(self.proc)
+            env.processes.append(self.proc)
 
     def exit_code(self, timeout):
         try:
@@ -620,6 +621,7 @@ def run_guarded(results, name, run):
 
 
 def main():
+    end_on_signals()
     binary, shots = os.path.abspath(sys.argv[1]), os.path.abspath(sys.argv[2])
     os.makedirs(shots, exist_ok=True)
     only = sys.argv[3:]  # environments to run, all by default

@@ -61,6 +61,8 @@ struct WorkedCase {
     std::array<const char *, 7> shown;
 };
 
+void PrintTo(const WorkedCase &row, std::ostream *out) { *out << row.name; }
+
 const WorkedCase kWorkedCases[] = {
     {"defaults", 2, 3, 0, "80", 1, 0, {"3.01", "0.85", "10", "2.1942", "10.51", "87.6", "120"}},
     {"larger_pump", 2, 3, 0, "80", 1, 2, {"3.01", "1.67", "14", "2.1942", "14.72", "87.6", "168"}},

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QTest>
+#include <QTimer>
 
 #include <stdexcept>
 
@@ -165,6 +166,92 @@ TEST_F(ErrorReportTest, ReportEndsAMouseCapture)
     ExpectErrorReport();
     RunGuarded([] { throw calc::EOverflow(); });
     EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
+}
+
+// A broken widget that keeps repainting: every paint fails and asks for the next one.
+class FailingPaint : public QWidget {
+public:
+    explicit FailingPaint(QWidget *parent) : QWidget(parent)
+    {
+        QObject::connect(&again_, &QTimer::timeout, this, [this] { update(); });
+        again_.start(1);
+    }
+    int paints = 0;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        ++paints;
+        throw calc::EInvalidOp();
+    }
+
+private:
+    QTimer again_;
+};
+
+TEST_F(ErrorReportTest, ErrorOnEveryPaintIsReportedOnceAndTheProgramStaysUsable)
+{
+    int paintsWhenClosed = -1;
+    auto *broken = new FailingPaint(Page().Panel2);
+    broken->setGeometry(300, 300, 20, 20);  // an empty spot left of the result boxes
+    ExpectErrorReport([&] { paintsWhenClosed = broken->paints; });
+    broken->show();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return paintsWhenClosed > 0; }));
+    // Each of these paints fails again, and would open a report of its own.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return broken->paints > paintsWhenClosed + 20; }));
+    EXPECT_EQ(reports.size(), 1u);
+    EXPECT_EQ(reports[0].text, "Invalid floating point operation.");
+
+    QTest::mouseClick(Page().BitBtn1, Qt::LeftButton);
+    EXPECT_EQ(Page().Edit5->text(), "10");
+    Page().Edit4->setText("1-2");
+    ExpectErrorReport();
+    QTest::mouseClick(Page().BitBtn1, Qt::LeftButton);
+    ASSERT_EQ(reports.size(), 2u);
+    EXPECT_EQ(reports[1].text, "'1-2' is not a valid floating point value.");
+    delete broken;
+}
+
+TEST_F(ErrorReportTest, ErrorsRaisedWhileAReportIsOpenFollowItOnceEach)
+{
+    const auto raiseWhileOpen = [&] {
+        // As handlers of other events would, while the first report waits for the user.
+        QWidget *first = QApplication::activeModalWidget();
+        RunGuarded([] { throw calc::EZeroDivide(); });
+        RunGuarded([] { throw calc::EZeroDivide(); });
+        RunGuarded([] { throw calc::EInvalidOp(); });  // the first one's text, another source
+        EXPECT_EQ(QApplication::activeModalWidget(), first) << "a report opened over another";
+    };
+    ExpectErrorReport(raiseWhileOpen);
+    ExpectErrorReport();
+    ExpectErrorReport();
+    RunGuarded([] { throw calc::EInvalidOp(); });
+    ASSERT_EQ(reports.size(), 3u);
+    EXPECT_EQ(reports[0].text, "Invalid floating point operation.");
+    EXPECT_EQ(reports[1].text, "Floating point division by zero.");
+    EXPECT_EQ(reports[2].text, "Invalid floating point operation.");
+}
+
+TEST_F(ErrorReportTest, TheSameErrorIsReportedAgainAfterAQuietTime)
+{
+    ExpectErrorReport();
+    RunGuarded([] { throw calc::EOverflow(); });
+    RunGuarded([] { throw calc::EOverflow(); });
+    EXPECT_EQ(reports.size(), 1u);
+    QTest::qWait(static_cast<int>(kErrorQuietTime.count()) + 50);
+    ExpectErrorReport();
+    RunGuarded([] { throw calc::EOverflow(); });
+    EXPECT_EQ(reports.size(), 2u);
+}
+
+TEST_F(ErrorReportTest, EveryPressThatFailsIsReported)
+{
+    Page().Edit4->setText("1-2");
+    ExpectErrorReport();
+    QTest::mouseClick(Page().BitBtn1, Qt::LeftButton);
+    ExpectErrorReport();
+    QTest::keyClick(Page().BitBtn1, Qt::Key_Space);
+    EXPECT_EQ(reports.size(), 2u);
 }
 
 TEST_F(ErrorReportTest, WindowIsFullyUsableAfterAReport)

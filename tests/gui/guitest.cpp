@@ -4,6 +4,7 @@
 #include "guitest.h"
 
 #include "app/regionalsettings.h"
+#include "ui/errorreport.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -67,6 +68,7 @@ UrlCatcher &UrlCatcher::Instance()
 void GuiTest::SetUp()
 {
     SwitchRegionalSettings(QLocale(QLocale::English, QLocale::UnitedStates));
+    ForgetErrorBursts();
     UrlCatcher::Instance().opened.clear();
     windows_ = std::make_unique<ProgramWindows>();
     watcher_.setInterval(kWatchIntervalMs);
@@ -98,11 +100,13 @@ void GuiTest::SwitchRegionalSettings(const QLocale &locale)
 
 void GuiTest::ExpectModal(ModalHandler handle) { expected_.push_back(std::move(handle)); }
 
-void GuiTest::ExpectErrorReport()
+void GuiTest::ExpectErrorReport(std::function<void()> whileOpen)
 {
-    ExpectModal([this](QWidget *modal) {
+    ExpectModal([this, whileOpen = std::move(whileOpen)](QWidget *modal) {
         auto *box = qobject_cast<QMessageBox *>(modal);
         ASSERT_NE(box, nullptr) << "expected an error report, got " << Describe(modal).toStdString();
+        if (whileOpen)
+            whileOpen();
         SeenReport seen{box->windowTitle(), box->text(), box->icon(), {},
                         box->windowModality() == Qt::ApplicationModal,
                         box->textFormat() == Qt::PlainText};

@@ -70,8 +70,9 @@ protected:
 
     // The next modal window to open goes to handle(), which must close it.
     void ExpectModal(ModalHandler handle);
-    // An error report: recorded in reports, then closed with its "OK" button.
-    void ExpectErrorReport();
+    // An error report: recorded in reports, then closed with its "OK" button; whileOpen runs
+    // first, while the report is still open.
+    void ExpectErrorReport(std::function<void()> whileOpen = {});
     // A notice: its text recorded in notices, then closed with "Понятно!".
     void ExpectNotice();
 

@@ -32,6 +32,14 @@ QStringList Captions(const TabSet *tabSet)
     return captions;
 }
 
+QStringList PageNames(const TabSet *tabSet)
+{
+    QStringList names;
+    for (int i = 0; i < tabSet->Count(); ++i)
+        names << tabSet->Page(i)->objectName();
+    return names;
+}
+
 // Walks the keyboard order with Tab (or Shift+Tab) and names each control reached.
 QStringList WalkFocus(int steps, bool backwards = false)
 {
@@ -85,10 +93,10 @@ TEST_F(MainWindowTest, StartsOnTheFirstTabOfEveryTabSet)
         EXPECT_EQ(tabSet->TabIndex(), 0) << tabSet->objectName().toStdString();
     }
     EXPECT_TRUE(Page().isVisible());
-    EXPECT_TRUE(Form().TabSheet6->isVisibleTo(Form().PageControl2));
-    EXPECT_FALSE(Form().TabSheet9->isVisibleTo(Form().PageControl2));
-    EXPECT_TRUE(Form().TabSheet12->isVisibleTo(Form().PageControl3));
-    EXPECT_TRUE(Form().TabSheet19->isVisibleTo(Form().PageControl4));
+    EXPECT_TRUE(Form().PageControl2->Page(0)->isVisibleTo(Form().PageControl2));
+    EXPECT_FALSE(Form().PageControl2->Page(3)->isVisibleTo(Form().PageControl2));
+    EXPECT_TRUE(Form().PageControl3->Page(0)->isVisibleTo(Form().PageControl3));
+    EXPECT_TRUE(Form().PageControl4->Page(0)->isVisibleTo(Form().PageControl4));
 }
 
 TEST_F(MainWindowTest, TabCaptionsInOrder)
@@ -104,7 +112,13 @@ TEST_F(MainWindowTest, TabCaptionsInOrder)
     EXPECT_EQ(Captions(Form().PageControl4),
               (QStringList{"Вид 1", "Вид 2", "Вид 3", "Вид 4", "Подробнее"}));
     EXPECT_EQ(Form().PageControl1->Page(3), Form().TabSheet18);
-    EXPECT_EQ(Form().PageControl3->Page(5), Form().TabSheet17);
+    EXPECT_EQ(PageNames(Form().PageControl2),
+              (QStringList{"TabSheet6", "TabSheet7", "TabSheet8", "TabSheet9", "TabSheet10"}));
+    EXPECT_EQ(PageNames(Form().PageControl3),
+              (QStringList{"TabSheet12", "TabSheet13", "TabSheet14", "TabSheet15", "TabSheet16",
+                           "TabSheet17"}));
+    EXPECT_EQ(PageNames(Form().PageControl4),
+              (QStringList{"TabSheet19", "TabSheet20", "TabSheet21", "TabSheet22", "TabSheet23"}));
 }
 
 TEST_F(MainWindowTest, FocusStartsOnTheOuterTabRow)

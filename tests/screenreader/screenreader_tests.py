@@ -15,6 +15,7 @@ import traceback
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from session import Desktop, Timeout, WaitFor  # noqa: E402
+from tierprocesses import end_on_signals  # noqa: E402 - session.py puts it on the path
 
 # The page's controls in keyboard order, after the tab row: name, label, and for a list
 # its items (the first is chosen at start where not said otherwise).
@@ -285,6 +286,7 @@ def RunTest(desktop, executable, test, build):
 
 
 def main():
+    end_on_signals()
     build = os.path.abspath(sys.argv[1] if len(sys.argv) > 1 else "build")
     executable = os.path.join(build, "app", "varnelo")
     work = tempfile.mkdtemp(prefix="screenreader-", dir=build)

@@ -12,8 +12,11 @@ import os
 import re
 import shutil
 import subprocess
-import tempfile
+import sys
 import time
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
+from tierprocesses import end_groups, uninterrupted  # noqa: E402 - found through the path above
 
 ORCA_CUSTOMIZATIONS = """\
 # The debug file is read while Orca writes it: one line at a time.
@@ -53,6 +56,7 @@ class Desktop:
     def __init__(self, work):
         self.work = work
         self.processes = []
+        self.log_files = []
         self.env = dict(os.environ)
         self.debugFile = os.path.join(work, "orca-debug.out")
         self.readOffset = 0
@@ -66,25 +70,28 @@ class Desktop:
         self._StartOrca()
 
     def Stop(self):
-        for process in reversed(self.processes):
-            if process.poll() is None:
-                process.terminate()
-        for process in reversed(self.processes):
-            try:
-                process.wait(timeout=5)
-            except subprocess.TimeoutExpired:
-                process.kill()
-                process.wait(timeout=5)
-        self.processes.clear()
+        with uninterrupted():
+            end_groups(self.processes)
+            self.processes.clear()
+            for log in self.log_files:
+                log.close()
+            self.log_files.clear()
+
+    def _Popen(self, command, **options):
+        """Starts a process in a group of its own, which Stop ends with all it started."""
+        with uninterrupted():
+            process = subprocess.Popen(command, start_new_session=True, **options)
+            self.processes.append(process)
+        return process
 
     def Launch(self, command, **extra):
         env = dict(self.env)
         env.update(extra)
-        process = subprocess.Popen(command, env=env, stdin=subprocess.DEVNULL,
-                                   stdout=subprocess.DEVNULL,
-                                   stderr=open(os.path.join(self.work, "stderr.log"), "a"))
-        self.processes.append(process)
-        return process
+        with uninterrupted():
+            log = open(os.path.join(self.work, "stderr.log"), "a")
+            self.log_files.append(log)
+            return self._Popen(command, env=env, stdin=subprocess.DEVNULL,
+                               stdout=subprocess.DEVNULL, stderr=log)
 
     def _PrivateFolders(self):
         home = os.path.join(self.work, "home")
@@ -109,11 +116,10 @@ class Desktop:
 
     def _StartXvfb(self):
         read, write = os.pipe()
-        process = subprocess.Popen(
+        self._Popen(
             ["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x1024x24", "-nolisten",
              "tcp", "-noreset"], pass_fds=(write,), stdout=subprocess.DEVNULL,
             stderr=subprocess.DEVNULL)
-        self.processes.append(process)
         os.close(write)
         with os.fdopen(read) as pipe:
             display = pipe.readline().strip()
@@ -123,10 +129,9 @@ class Desktop:
 
     def _StartSessionBus(self):
         # A bus of its own, whose services start with this desktop's folders and settings.
-        process = subprocess.Popen(
+        process = self._Popen(
             ["dbus-daemon", "--session", "--nofork", "--nosyslog", "--print-address=1"],
             env=self.env, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
-        self.processes.append(process)
         address = process.stdout.readline().strip()
         if not address:
             raise Timeout("the session bus did not start")
