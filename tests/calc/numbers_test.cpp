@@ -4,8 +4,10 @@
 #include <cmath>
 #include <limits>
 
-#include "calc/calc.h"
+#include "calc/errors.h"
 #include "calc/fparith.h"
+#include "calc/fpmode.h"
+#include "calc/numbers.h"
 #include "decimal_mark.h"
 
 using namespace calc;
