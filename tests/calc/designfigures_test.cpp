@@ -27,10 +27,11 @@ struct DesignRow {
 };
 
 // One row per cell of the heat table, named by pitch, set temperature and drop. The specific
-// output is 10 q / p rounded to 2 decimals, which moves with every unit of the cell q; the
-// boilers (the coolest that passes at pitch 100 mm, so that the boiler branch decides there,
-// then 70, 80 and 90) and the pumps vary along the rows, so that the other boxes pin the list
-// values, the pump lines and the constants of the pipe, the water and the mixing unit.
+// output is 10 q / p rounded to 2 decimals, which moves with every unit of the cell q. The
+// boilers (at pitch 100 mm the coolest that passes, so that the boiler branch decides in
+// several rows; then 70, 80 and 90) and the pumps vary along the rows, so that the other
+// boxes pin the list values, the pump lines and the constants of the pipe, the water and the
+// mixing unit.
 const DesignRow kHeatTableCells[] = {
     {"Pitch100Set35Drop5", Inputs(50, 35, 5, "80", 100, Willo25_6),
      {"0,72", "1,07", "50", "0,1283", "12,56", "31,4", "400"}},
@@ -107,7 +108,8 @@ const DesignRow kHeatTableCells[] = {
 };
 
 // The slope of each pump line decides a count: at these lengths the capacity at the largest
-// count lies within 0.01 of it (40.0068 against 40, 43.225 against 43, 26.0052 against 26).
+// count lies so little above it (40.0068 for 40, 43.225 for 43, 26.0052 for 26) that a slope
+// off in its last digit costs a circuit.
 const DesignRow kPumpSlopes[] = {
     {"Willo25_6", Inputs(70, 50, 5, "29,5", 150, Willo25_6),
      {"1,11", "1,86", "40", "0,1412", "15,51", "87,6", "177"}},
