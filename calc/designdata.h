@@ -13,6 +13,8 @@
 #include <cstddef>
 #include <span>
 
+#include "calc/fraction.h"
+
 namespace calc {
 
 // One item of a drop-down list: the value the sizing uses and the text the list shows (UTF-8).
@@ -73,15 +75,6 @@ struct FloorPipe {
 };
 inline constexpr FloorPipe kFloorPipe{12, 0.01};
 inline constexpr auto kFloorPipes = Choices<FloorPipe>({{kFloorPipe, "М/П  Ф16-2,0"}}, 0);
-
-// An exact ratio of two whole numbers; the calculation takes its nearest extended value.
-struct Fraction {
-    long long numerator;
-    long long denominator;
-
-    // The nearest double, for drawing.
-    constexpr double AsDouble() const { return double(numerator) / double(denominator); }
-};
 
 // A pump's line: flow (m³/h) = atZeroHead - slope * head (m), used without a lower limit.
 struct PumpLine {

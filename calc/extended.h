@@ -16,7 +16,7 @@
 #include <cstdint>
 #include <string>
 
-#include "calc/designdata.h"
+#include "calc/fraction.h"
 
 #if VARNELO_PORTABLE_EXTENDED
 #include "calc/extended_portable.h"

@@ -5,8 +5,11 @@
 
 #include <gtest/gtest.h>
 
-#include "calc/calc.h"
+#include "calc/apptitle.h"
+#include "calc/errors.h"
 #include "calc/fparith.h"
+#include "calc/fpmode.h"
+#include "calc/sizing.h"
 #include "extended_values.h"
 
 using namespace calc;

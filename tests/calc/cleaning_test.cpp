@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Varnelo developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "calc/calc.h"
+#include "calc/cleaning.h"
 #include "decimal_mark.h"
 
 using namespace calc;

@@ -6,8 +6,10 @@
 
 #include <gtest/gtest.h>
 
-#include "calc/calc.h"
+#include "calc/errors.h"
 #include "calc/fparith.h"
+#include "calc/fpmode.h"
+#include "calc/hydraulics.h"
 
 using namespace calc;
 

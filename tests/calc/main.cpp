@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "calc/calc.h"
+#include "calc/fpmode.h"
 
 int main(int argc, char **argv)
 {

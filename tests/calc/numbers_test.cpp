@@ -1,8 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Varnelo developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "calc/calc.h"
+#include "calc/errors.h"
 #include "calc/fparith.h"
+#include "calc/fpmode.h"
+#include "calc/numbers.h"
 #include "decimal_mark.h"
 #include "extended_values.h"
 

@@ -1,61 +1,18 @@
 // SPDX-FileCopyrightText: 2026 Varnelo developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include <algorithm>
-#include <array>
-#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "calc/calc.h"
 #include "decimal_mark.h"
+#include "sizing_inputs.h"
 
 using namespace calc;
+using namespace sizing_rows;
 
 namespace {
-
-// The list position of an item, found by the text the page shows for it.
-template <class List>
-int Position(const List &list, std::string_view shown)
-{
-    const auto &texts = list.texts;
-    const auto found = std::find(texts.begin(), texts.end(), shown);
-    EXPECT_NE(found, texts.end()) << "no item \"" << shown << "\"";
-    return found == texts.end() ? -1 : int(found - texts.begin());
-}
-
-std::string Shown(int value) { return std::to_string(value); }
-
-SizingInputs Inputs(int boiler, int set, int drop, const char *length, int pitch,
-                    std::string_view pump)
-{
-    SizingInputs in;
-    in.BoilerTempIndex = Position(kBoilerTemperatures, Shown(boiler));
-    in.SetTempIndex = Position(kSetTemperatures, Shown(set));
-    in.TempDropIndex = Position(kTemperatureDrops, Shown(drop));
-    in.PipeLengthText = length;
-    in.PitchIndex = Position(kPitches, Shown(pitch));
-    in.PipeIndex = 0;
-    in.PumpIndex = Position(kPumps, pump);
-    return in;
-}
-
-constexpr std::string_view Willo25_6 = "willo 25/6";
-constexpr std::string_view Willo25_4 = "willo 25/4";
-constexpr std::string_view Willo25_8 = "willo 25/8";
-
-// The seven boxes in the order the page writes them, as texts ("-" for a field not set).
-using Boxes = std::array<std::string, 7>;
-
-Boxes Texts(const SizingResults &r)
-{
-    Boxes texts;
-    for (std::size_t i = 0; i < texts.size(); ++i) {
-        const std::optional<double> &field = r.*kResultOrder[i];
-        texts[i] = field ? NumberToText(*field) : "-";
-    }
-    return texts;
-}
 
 struct WorkedCase {
     const char *name;

@@ -2,8 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "guitest.h"
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QLineEdit>
+#include <QTest>
 
 namespace {
 
@@ -42,6 +44,24 @@ TEST_F(AccessibilityTest, ListIsNamedByItsLabelAndShowsItsItemBeforeAndAfterACha
     EXPECT_TRUE(accessible->state().collapsed);
 }
 
+// A screen reader opens a list by its action and hears it open and close again.
+TEST_F(AccessibilityTest, ListOpensByItsActionAndSaysWhetherItIsOpen)
+{
+    DropDownList *list = Page().ComboBox3;
+    QAccessibleInterface *accessible = Accessible(list);
+    QAccessibleActionInterface *actions = accessible->actionInterface();
+    ASSERT_NE(actions, nullptr);
+    EXPECT_TRUE(accessible->state().expandable);
+    actions->doAction(QAccessibleActionInterface::showMenuAction());
+    ASSERT_TRUE(QTest::qWaitFor([list] { return list->view()->isVisible(); }));
+    EXPECT_TRUE(accessible->state().expanded);
+    EXPECT_FALSE(accessible->state().collapsed);
+    actions->doAction(QAccessibleActionInterface::showMenuAction());
+    ASSERT_TRUE(QTest::qWaitFor([list] { return !list->view()->isVisible(); }));
+    EXPECT_FALSE(accessible->state().expanded);
+    EXPECT_TRUE(accessible->state().collapsed);
+}
+
 TEST_F(AccessibilityTest, BoxTextIsOneRunWithoutAttributes)
 {
     Page().BitBtn1->click();
@@ -64,6 +84,7 @@ TEST_F(AccessibilityTest, ResultBoxesAreReadableButNotEditableAndTheLengthBoxIsE
         EXPECT_EQ(accessible->editableTextInterface(), nullptr) << box->objectName().toStdString();
         EXPECT_TRUE(accessible->state().readOnly);
         EXPECT_FALSE(accessible->state().editable);
+        EXPECT_TRUE(accessible->state().selectableText);
         EXPECT_EQ(ShownText(accessible), box->text());
         const QString shown = box->text();
         accessible->setText(QAccessible::Value, QStringLiteral("999"));

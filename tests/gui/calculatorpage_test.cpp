@@ -303,9 +303,18 @@ TEST_F(CalculatorPageTest, InputsAndResultsAreNamedByTheirLabels)
 {
     const std::vector<std::pair<QWidget *, QString>> named = {
         {Page().ComboBox6, "Подающая температура котла:"},
+        {Page().ComboBox4, "Настроечная температура термоголовки:"},
+        {Page().ComboBox1, "Перепад температур контуров водяного пола:"},
         {Page().Edit4, "Длина трубы одного контура, м:"},
+        {Page().ComboBox5, "Шаг укладки, мм:"},
+        {Page().ComboBox2, "Труба теплого водяного пола:"},
         {Page().ComboBox3, "Насос:"},
+        {Page().Edit9, "Давление на коллекторе, м.в.ст.:"},
         {Page().Edit3, "Сопротивление смесительного узла, м.в.ст.:"},
+        {Page().Edit5, "Максимальное количество контуров:"},
+        {Page().Edit6, "Расход одного контура, л/м:"},
+        {Page().Edit8, "Удельная тепловая мощность, Вт/м2:"},
+        {Page().Edit1, "Тепловая мощность, кВт:"},
         {Page().Edit13, "Площадь, м2:"},
     };
     for (const auto &[control, caption] : named)
@@ -347,6 +356,21 @@ TEST_F(CalculatorPageTest, PressWithUnchangedInputsWritesTheSameTexts)
     const auto first = ResultTexts(Page());
     Calculate();
     EXPECT_EQ(ResultTexts(Page()), first);
+}
+
+// A result wider than its box is shown from its first digit, not scrolled to its end.
+TEST_F(CalculatorPageTest, LongResultShowsFromItsStart)
+{
+    Page().Edit4->setText(QStringLiteral("1E7"));
+    Calculate();
+    int tooWide = 0;
+    for (QLineEdit *box : ResultBoxes(Page())) {
+        if (box->fontMetrics().horizontalAdvance(box->text()) <= box->contentsRect().width())
+            continue;
+        ++tooWide;
+        EXPECT_EQ(box->cursorPosition(), 0) << box->objectName().toStdString();
+    }
+    EXPECT_GT(tooWide, 0) << "no result is wider than its box";
 }
 
 } // namespace

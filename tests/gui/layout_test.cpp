@@ -162,6 +162,20 @@ int PixelsOfColour(QWidget *widget, const QColor &colour)
     return count;
 }
 
+void ExpectRaisedEdge(Panel *panel)
+{
+    const QImage image = panel->grab().toImage();
+    const QColor face = panel->palette().color(QPalette::Button);
+    const int x = 2, y = image.height() / 2, right = image.width() - 1, bottom = image.height() - 1;
+    const std::string name = panel->objectName().toStdString();
+    EXPECT_GT(image.pixelColor(x, 0).lightness(), face.lightness()) << name << " top";
+    EXPECT_GT(image.pixelColor(0, y).lightness(), face.lightness()) << name << " left";
+    EXPECT_LT(image.pixelColor(x, bottom).lightness(), face.lightness()) << name << " bottom";
+    EXPECT_LT(image.pixelColor(right, y).lightness(), face.lightness()) << name << " right";
+    for (const QPoint inside : {QPoint(x, 1), QPoint(1, y), QPoint(x, bottom - 1), QPoint(right - 1, y)})
+        EXPECT_EQ(image.pixelColor(inside), face) << name << " at " << inside.x() << "," << inside.y();
+}
+
 TEST_F(LayoutTest, HeaderTextIsDrawnGreenOnSkyBlue)
 {
     EXPECT_GT(PixelsOfColour(Form().Panel1, QColor(0, 128, 0)), 100);
@@ -177,6 +191,21 @@ TEST_F(LayoutTest, HeaderColoursAsStored)
               "Сборник инструментов для расчета систем водоснабжения и отопления");
     EXPECT_EQ(Page().Panel4->Caption()->text(),
               "Калькулятор расчета Varnelo для теплого бетонного водяного пола с керамической плиткой");
+}
+
+// Every panel has a raised edge of one pixel: light along the top and left, dark along the
+// bottom and right, and its own background right inside. Read near the left end, clear of
+// captions and controls.
+TEST_F(LayoutTest, PanelsHaveARaisedEdgeOfOnePixel)
+{
+    ExpectModal([this](QWidget *) {
+        for (Panel *panel : {Notice().Panel1, Notice().Panel2})
+            ExpectRaisedEdge(panel);
+        Notice().Button1->click();
+    });
+    Notice().ShowNotice(QString());
+    for (Panel *panel : {Form().Panel1, Page().Panel4, Page().Panel2})
+        ExpectRaisedEdge(panel);
 }
 
 TEST_F(LayoutTest, CaptionsFitTheirPanelsAndButton)

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTest>
 #include <QTextEdit>
 
@@ -29,6 +30,20 @@ TEST_F(NoticeTest, ShowsTheTextModallyUnderItsOwnCaption)
     });
     Notice().ShowNotice("первое сообщение");
     EXPECT_FALSE(Notice().isVisible());
+}
+
+// A long message wraps at the box's width and, taller than the box, scrolls downwards.
+TEST_F(NoticeTest, LongTextWrapsAndScrolls)
+{
+    const QString longText = QStringLiteral("Настроечная температура выше температуры котла. ").repeated(12);
+    ExpectModal([this](QWidget *) {
+        QTextEdit *box = Notice().RichEdit1;
+        EXPECT_LE(box->document()->size().width(), box->viewport()->width());
+        EXPECT_GT(box->document()->size().height(), box->viewport()->height());
+        EXPECT_TRUE(box->verticalScrollBar()->isVisible());
+        Notice().Button1->click();
+    });
+    Notice().ShowNotice(longText);
 }
 
 TEST_F(NoticeTest, EachNoticeReplacesTheWholeText)

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Varnelo developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "configuredaddresses.h"
 #include "referencepages.h"
 
 #include "ui/fonts.h"
@@ -25,10 +26,10 @@ struct Link {
 };
 
 const Link kLinks[] = {
-    {"Label18", {1, 4}, kProgramAddress},      {"Label19", {2, 5}, kProgram2Address},
-    {"Label20", {3, 4}, kProgram3Address},     {"Label16", {4}, kBookletAddress},
-    {"Label15", {5}, kDesignCourseAddress},    {"Label17", {6}, kHeatCourseAddress},
-    {"N5", {-1}, kForumAddress},               {"N6", {-1}, kMakerSiteAddress},
+    {"Label18", {1, 4}, kConfiguredLabel18},   {"Label19", {2, 5}, kConfiguredLabel19},
+    {"Label20", {3, 4}, kConfiguredLabel20},   {"Label16", {4}, kConfiguredLabel16},
+    {"Label15", {5}, kConfiguredLabel15},      {"Label17", {6}, kConfiguredLabel17},
+    {"N5", {-1}, kConfiguredN5},               {"N6", {-1}, kConfiguredN6},
 };
 
 const std::vector<QUrl> &Opened() { return UrlCatcher::Instance().opened; }
@@ -112,7 +113,7 @@ TEST_F(WebLinksTest, ClickingTwiceAsksTwice)
 TEST_F(WebLinksTest, AddressesAreCompleteAndOnTheirSites)
 {
     QStringList otherHosts;
-    const QString maker = QUrl(kMakerSiteAddress).host();
+    const QString maker = QUrl(kConfiguredN6).host();
     for (const Link &link : kLinks) {
         const QUrl url(link.address, QUrl::StrictMode);
         EXPECT_TRUE(url.isValid()) << link.name;
@@ -130,7 +131,7 @@ TEST_F(WebLinksTest, AddressesAreCompleteAndOnTheirSites)
     otherHosts << maker;
     otherHosts.removeDuplicates();
     EXPECT_EQ(otherHosts.size(), 4) << "the forum and the two program sites need hosts of their own";
-    EXPECT_TRUE(Form().RichEdit1->toPlainText().endsWith(kMakerSiteAddress));
+    EXPECT_TRUE(Form().RichEdit1->toPlainText().endsWith(kConfiguredN6));
 }
 
 // With no browser to take the address the desktop refuses; the program shows nothing and
