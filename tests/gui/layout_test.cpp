@@ -166,13 +166,17 @@ void ExpectRaisedEdge(Panel *panel)
 {
     const QImage image = panel->grab().toImage();
     const QColor face = panel->palette().color(QPalette::Button);
-    const int x = 2, y = image.height() / 2, right = image.width() - 1, bottom = image.height() - 1;
+    // One pixel of the layout is `edge` pixels of the picture at a scale of 2.
+    const int edge = qRound(image.devicePixelRatio());
+    const int x = 2 * edge, y = image.height() / 2, right = image.width() - 1,
+              bottom = image.height() - 1;
     const std::string name = panel->objectName().toStdString();
     EXPECT_GT(image.pixelColor(x, 0).lightness(), face.lightness()) << name << " top";
     EXPECT_GT(image.pixelColor(0, y).lightness(), face.lightness()) << name << " left";
     EXPECT_LT(image.pixelColor(x, bottom).lightness(), face.lightness()) << name << " bottom";
     EXPECT_LT(image.pixelColor(right, y).lightness(), face.lightness()) << name << " right";
-    for (const QPoint inside : {QPoint(x, 1), QPoint(1, y), QPoint(x, bottom - 1), QPoint(right - 1, y)})
+    for (const QPoint inside :
+         {QPoint(x, edge), QPoint(edge, y), QPoint(x, bottom - edge), QPoint(right - edge, y)})
         EXPECT_EQ(image.pixelColor(inside), face) << name << " at " << inside.x() << "," << inside.y();
 }
 
