@@ -40,9 +40,13 @@ namespace fp {
 
 class Extended {
 public:
-    Extended(double value) noexcept : raw_(ext::FromDouble(value)) {}
-    Extended(int value) noexcept : raw_(ext::FromInt(value)) {}
-    explicit Extended(Fraction f) noexcept : raw_(ext::Quotient(f.numerator, f.denominator)) {}
+    // Constant expressions on the x87 back end, so that constants fold into the arithmetic.
+    VARNELO_EXTENDED_CONSTEXPR Extended(double value) noexcept : raw_(ext::FromDouble(value)) {}
+    VARNELO_EXTENDED_CONSTEXPR Extended(int value) noexcept : raw_(ext::FromInt(value)) {}
+    explicit VARNELO_EXTENDED_CONSTEXPR Extended(Fraction f) noexcept
+        : raw_(ext::Quotient(f.numerator, f.denominator))
+    {
+    }
 
     // The extended value nearest to a decimal or hexadecimal number text ("1e4608", "0x1p-63");
     // for constants and tests.
@@ -85,11 +89,20 @@ public:
     }
 
     // Comparisons raise the fault behind an operand that is not finite.
-    friend bool operator<(const Extended &a, const Extended &b) { return Compare(a, b) < 0; }
-    friend bool operator<=(const Extended &a, const Extended &b) { return Compare(a, b) <= 0; }
-    friend bool operator>(const Extended &a, const Extended &b) { return Compare(a, b) > 0; }
-    friend bool operator>=(const Extended &a, const Extended &b) { return Compare(a, b) >= 0; }
-    friend bool operator==(const Extended &a, const Extended &b) { return Compare(a, b) == 0; }
+    friend bool operator<(const Extended &a, const Extended &b)
+    {
+        return ext::Less(a.Checked().raw_, b.Checked().raw_);
+    }
+    friend bool operator<=(const Extended &a, const Extended &b)
+    {
+        return ext::LessOrEqual(a.Checked().raw_, b.Checked().raw_);
+    }
+    friend bool operator>(const Extended &a, const Extended &b) { return b < a; }
+    friend bool operator>=(const Extended &a, const Extended &b) { return b <= a; }
+    friend bool operator==(const Extended &a, const Extended &b)
+    {
+        return ext::Equal(a.Checked().raw_, b.Checked().raw_);
+    }
 
     // The value itself; the fault behind it when it is not finite.
     const Extended &Checked() const
@@ -103,10 +116,6 @@ public:
     explicit Extended(const ext::Raw &raw) noexcept : raw_(raw) {}
 
 private:
-    static int Compare(const Extended &a, const Extended &b)
-    {
-        return ext::Compare(a.Checked().raw_, b.Checked().raw_);
-    }
 
     ext::Raw raw_;
 };

@@ -85,6 +85,20 @@ Raw Binary(Operation operation, const Raw &a, const Raw &b) noexcept
     return r.Done(operation(r.get(), View(a).get(), View(b).get(), MPFR_RNDN));
 }
 
+// Of two finite values: negative, zero or positive as a is below, equal to or above b (zeros
+// of either sign are equal): by sign, then by magnitude.
+int Compare(const Raw &a, const Raw &b) noexcept
+{
+    const int signA = IsZero(a) ? 0 : (a.kind < 0 ? -1 : 1);
+    const int signB = IsZero(b) ? 0 : (b.kind < 0 ? -1 : 1);
+    if (signA != signB || signA == 0)
+        return signA - signB;
+    const int magnitude = a.exponent != b.exponent ? (a.exponent < b.exponent ? -1 : 1)
+        : a.significand != b.significand           ? (a.significand < b.significand ? -1 : 1)
+                                                   : 0;
+    return signA * magnitude;
+}
+
 } // namespace
 
 Raw FromDouble(double v) noexcept
@@ -150,17 +164,21 @@ Raw Add(const Raw &a, const Raw &b) noexcept { return Binary(mpfr_add, a, b); }
 Raw Subtract(const Raw &a, const Raw &b) noexcept { return Binary(mpfr_sub, a, b); }
 Raw Multiply(const Raw &a, const Raw &b) noexcept { return Binary(mpfr_mul, a, b); }
 Raw Divide(const Raw &a, const Raw &b) noexcept { return Binary(mpfr_div, a, b); }
-int Compare(const Raw &a, const Raw &b) noexcept
+bool Less(const Raw &a, const Raw &b) noexcept
 {
-    // Of two finite values (zeros of either sign are equal): by sign, then magnitude.
-    const int signA = IsZero(a) ? 0 : (a.kind < 0 ? -1 : 1);
-    const int signB = IsZero(b) ? 0 : (b.kind < 0 ? -1 : 1);
-    if (signA != signB || signA == 0)
-        return signA - signB;
-    const int magnitude = a.exponent != b.exponent ? (a.exponent < b.exponent ? -1 : 1)
-        : a.significand != b.significand           ? (a.significand < b.significand ? -1 : 1)
-                                                   : 0;
-    return signA * magnitude;
+    return IsFinite(a) && IsFinite(b) ? Compare(a, b) < 0 : mpfr_less_p(View(a).get(), View(b).get());
+}
+
+bool LessOrEqual(const Raw &a, const Raw &b) noexcept
+{
+    return IsFinite(a) && IsFinite(b) ? Compare(a, b) <= 0
+                                      : mpfr_lessequal_p(View(a).get(), View(b).get());
+}
+
+bool Equal(const Raw &a, const Raw &b) noexcept
+{
+    return IsFinite(a) && IsFinite(b) ? Compare(a, b) == 0
+                                      : mpfr_equal_p(View(a).get(), View(b).get());
 }
 
 Raw NearestWhole(const Raw &a) noexcept

@@ -10,6 +10,8 @@
 
 #include <cstdint>
 
+#define VARNELO_EXTENDED_CONSTEXPR
+
 namespace calc::ext {
 
 struct Raw {
@@ -36,7 +38,10 @@ Raw Add(const Raw &a, const Raw &b) noexcept;
 Raw Subtract(const Raw &a, const Raw &b) noexcept;
 Raw Multiply(const Raw &a, const Raw &b) noexcept;
 Raw Divide(const Raw &a, const Raw &b) noexcept;
-int Compare(const Raw &a, const Raw &b) noexcept;
+// Comparisons; false where either value is not a number.
+bool Less(const Raw &a, const Raw &b) noexcept;
+bool LessOrEqual(const Raw &a, const Raw &b) noexcept;
+bool Equal(const Raw &a, const Raw &b) noexcept;
 
 Raw NearestWhole(const Raw &a) noexcept;
 long long ToInt64(const Raw &a) noexcept;

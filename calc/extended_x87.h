@@ -15,6 +15,8 @@ static_assert(std::numeric_limits<long double>::digits == 64
                   && std::numeric_limits<long double>::max_exponent == 16384,
               "The x87 back end needs long double to be the 80-bit extended format");
 
+#define VARNELO_EXTENDED_CONSTEXPR constexpr
+
 namespace calc::ext {
 
 using Raw = long double;
@@ -41,8 +43,10 @@ inline Raw Add(Raw a, Raw b) noexcept { return a + b; }
 inline Raw Subtract(Raw a, Raw b) noexcept { return a - b; }
 inline Raw Multiply(Raw a, Raw b) noexcept { return a * b; }
 inline Raw Divide(Raw a, Raw b) noexcept { return a / b; }
-// Of two finite values: negative, zero or positive as a is below, equal to or above b.
-inline int Compare(Raw a, Raw b) noexcept { return (a > b) - (a < b); }
+// Comparisons; false where either value is not a number.
+inline bool Less(Raw a, Raw b) noexcept { return a < b; }
+inline bool LessOrEqual(Raw a, Raw b) noexcept { return a <= b; }
+inline bool Equal(Raw a, Raw b) noexcept { return a == b; }
 
 // A finite value rounded to a whole number, ties to even; |a| below 2^63. Adding and taking
 // away 2^63 rounds in the unit's own mode, without a change of rounding mode.

@@ -34,13 +34,11 @@ inline double Store(const Ext &x)
 // signed 64-bit range. Values that are not finite fail both tests and are out of range too.
 inline Ext RoundToWhole(const Ext &value)
 {
-    static const Ext kTwoTo63 = Ext::Nearest("0x1p63");
-    const bool inRange = value.IsFinite()
-        && (value.SignBit() ? value >= -kTwoTo63 : value < kTwoTo63);
-    if (!inRange)
+    const Ext twoTo63(0x1p63);  // exactly a double
+    if (!(ext::LessOrEqual((-twoTo63).raw(), value.raw()) && ext::Less(value.raw(), twoTo63.raw())))
         RaiseInvalidOp();
     const Ext rounded(ext::NearestWhole(value.raw()));
-    if (rounded == kTwoTo63)
+    if (ext::Equal(rounded.raw(), twoTo63.raw()))
         RaiseInvalidOp();
     return rounded;
 }
