@@ -143,6 +143,25 @@ TEST_F(CalculatorPageTest, ListsHoldTheirItemsInOrder)
     }
 }
 
+// The items written out as the user reads them: a slip in one item's text shows here.
+TEST_F(CalculatorPageTest, ListsShowTheItemTextsAsStored)
+{
+    const std::vector<std::pair<DropDownList *, QStringList>> lists = {
+        {Page().ComboBox6, {"50", "60", "70", "80", "90"}},
+        {Page().ComboBox4, {"35", "40", "45", "50", "55", "60"}},
+        {Page().ComboBox1, {"5", "10"}},
+        {Page().ComboBox5, {"100", "150", "200"}},
+        {Page().ComboBox2, {"М/П  Ф16-2,0"}},
+        {Page().ComboBox3, {"willo 25/6", "willo 25/4", "willo 25/8"}},
+    };
+    for (const auto &[list, expected] : lists) {
+        QStringList shown;
+        for (int i = 0; i < list->count(); ++i)
+            shown << list->itemText(i);
+        EXPECT_EQ(shown, expected) << list->objectName().toStdString();
+    }
+}
+
 TEST_F(CalculatorPageTest, WritesTheBoxesInTheFixedOrder)
 {
     std::vector<QString> written;

@@ -165,19 +165,20 @@ int PixelsOfColour(QWidget *widget, const QColor &colour)
 void ExpectRaisedEdge(Panel *panel)
 {
     const QImage image = panel->grab().toImage();
+    const qreal ratio = image.devicePixelRatio();  // positions below in layout pixels
+    const auto at = [&](int x, int y) { return image.pixelColor(int(x * ratio), int(y * ratio)); };
     const QColor face = panel->palette().color(QPalette::Button);
-    // One pixel of the layout is `edge` pixels of the picture at a scale of 2.
-    const int edge = qRound(image.devicePixelRatio());
-    const int x = 2 * edge, y = image.height() / 2, right = image.width() - 1,
-              bottom = image.height() - 1;
+    const int x = 2, y = panel->height() / 2;
+    const int right = panel->width() - 1, bottom = panel->height() - 1;
     const std::string name = panel->objectName().toStdString();
-    EXPECT_GT(image.pixelColor(x, 0).lightness(), face.lightness()) << name << " top";
-    EXPECT_GT(image.pixelColor(0, y).lightness(), face.lightness()) << name << " left";
-    EXPECT_LT(image.pixelColor(x, bottom).lightness(), face.lightness()) << name << " bottom";
-    EXPECT_LT(image.pixelColor(right, y).lightness(), face.lightness()) << name << " right";
-    for (const QPoint inside :
-         {QPoint(x, edge), QPoint(edge, y), QPoint(x, bottom - edge), QPoint(right - edge, y)})
-        EXPECT_EQ(image.pixelColor(inside), face) << name << " at " << inside.x() << "," << inside.y();
+    EXPECT_GT(at(x, 0).lightness(), face.lightness()) << name << " top";
+    EXPECT_GT(at(0, y).lightness(), face.lightness()) << name << " left";
+    EXPECT_LT(at(x, bottom).lightness(), face.lightness()) << name << " bottom";
+    EXPECT_LT(at(right, y).lightness(), face.lightness()) << name << " right";
+    const QPoint inside[] = {{x, 1}, {1, y}, {x, bottom - 1}, {right - 1, y}};
+    for (const QPoint point : inside)
+        EXPECT_EQ(at(point.x(), point.y()).name(), face.name())
+            << name << " at " << point.x() << "," << point.y();
 }
 
 TEST_F(LayoutTest, HeaderTextIsDrawnGreenOnSkyBlue)
