@@ -423,6 +423,20 @@ def check_centred(results, env, x11, window, what):
 
 def check_focus_on_tab_row(results, env, x11, main):
     """Right arrow at start switches the outer tab set only if its tab row has the focus."""
+    # Tried twice: on a loaded machine the first picture of the page was once taken before the
+    # window manager had finished drawing the window. A program whose focus is elsewhere
+    # fails both tries.
+    for attempt in range(2):
+        switched, back, area = switch_page_and_back(env, x11, main)
+        passed = switched > area // 10 and back < area // 100
+        if passed:
+            break
+    results.check(env.name, "keyboard focus at start on the tab row (Right, Left switch pages)",
+                  passed, f"{switched} pixels changed after Right, {back} after Left"
+                  + (" (second try)" if attempt else ""))
+
+
+def switch_page_and_back(env, x11, main):
     x, y, w, h = x11.geometry(main)[0]
     page = (x + 10, y + 100, w - 20, h - 200)
     start = settled_pixels(env, page)
@@ -436,9 +450,7 @@ def check_focus_on_tab_row(results, env, x11, main):
     env.key("Left")
     wait_until(lambda: changed_pixels(start, env.pixels(), page) < area // 100, 3, step=0.2)
     back = changed_pixels(start, settled_pixels(env, page), page)
-    results.check(env.name, "keyboard focus at start on the tab row (Right, Left switch pages)",
-                  switched > area // 10 and back < area // 100,
-                  f"{switched} pixels changed after Right, {back} after Left")
+    return switched, back, area
 
 
 def check_notice(results, env, x11, main):
