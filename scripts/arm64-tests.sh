@@ -43,13 +43,13 @@ step "cross build for arm64"
 # Only what the checks need: the core with its tests and grid, the windows' tests and start-up
 # probe, the program and its manual pages for the package. Installing (and so the package)
 # takes what is built and builds nothing more.
-cmake -S "$root" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-aarch64-linux-gnu.cmake" \
+cmake -S "$root" -B "$build" -DVARNELO_WERROR=ON -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-aarch64-linux-gnu.cmake" \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVARNELO_BUILD_BENCH=OFF -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON
 cmake --build "$build" --parallel "$jobs" --target \
   calc_tests calc_grid varnelo_gui_tests varnelo_startup_probe varnelo manual_pages
 
 step "x86-64 build of the grid with the x87 unit"
-cmake -S "$root" -B "$reference" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVARNELO_CORE_ONLY=ON
+cmake -S "$root" -B "$reference" -DVARNELO_WERROR=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVARNELO_CORE_ONLY=ON
 cmake --build "$reference" --parallel "$jobs" --target calc_grid
 
 # The arm64 programs below run through the emulator ctest uses.

@@ -14,7 +14,7 @@ rounds="${2:-15}"
 source "$root/scripts/deps.sh"
 varnelo_install_missing python3
 
-cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVARNELO_BUILD_BENCH=ON
+cmake -S "$root" -B "$build" -DVARNELO_WERROR=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVARNELO_BUILD_BENCH=ON
 cmake --build "$build" --parallel "$(nproc)" \
   --target varnelo empty_window firstpaint_hook press_bench calc_bench calc_bench_portable
 

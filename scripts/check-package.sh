@@ -59,7 +59,7 @@ fail() {
 
 if [ "$build_here" -eq 1 ]; then
   # The same configuration as run.sh and test.sh, so that a shared build folder keeps its cache.
-  cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+  cmake -S "$root" -B "$build" -DVARNELO_WERROR=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
   # The whole build: the install step needs every file it installs, and cpack below builds it
   # all anyway.
   cmake --build "$build" --parallel "$(nproc)"

@@ -38,7 +38,7 @@ export_commit() {
 
 # Builds the program in build folder $2 of source tree $1 and makes its package.
 build_package() {
-  cmake -S "$1" -B "$2" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  cmake -S "$1" -B "$2" -DVARNELO_WERROR=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DBUILD_TESTING=OFF -DVARNELO_BUILD_BENCH=OFF >/dev/null
   cmake --build "$2" --parallel "$(nproc)" --target varnelo >/dev/null
   package_of "$2"

@@ -12,7 +12,7 @@ build="${2:-$root/build-fuzz}"
 source "$root/scripts/deps.sh"
 varnelo_install_missing clang libclang-rt-14-dev
 
-CC=clang CXX=clang++ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+CC=clang CXX=clang++ cmake -S "$root" -B "$build" -DVARNELO_WERROR=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DVARNELO_BUILD_GUI=OFF -DBUILD_TESTING=OFF -DVARNELO_BUILD_BENCH=OFF -DVARNELO_BUILD_FUZZ=ON
 cmake --build "$build" --parallel "$(nproc)"
 

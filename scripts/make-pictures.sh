@@ -12,6 +12,6 @@ build="${VARNELO_PICTURES_BUILD:-$root/build-pictures}"
 source "$root/scripts/deps.sh"
 varnelo_install_missing
 
-cmake -S "$root" -B "$build" -DVARNELO_BUILD_TOOLS=ON
+cmake -S "$root" -B "$build" -DVARNELO_WERROR=ON -DVARNELO_BUILD_TOOLS=ON
 cmake --build "$build" --target make_pictures --parallel "$(nproc)"
 QT_QPA_PLATFORM=offscreen "$build/tools/make_pictures" "$root/resources/pictures" "$@"

@@ -121,7 +121,7 @@ class Scratch:
         command = ["cmake", "-S", str(self.source), "-B", str(self.build), "-G", "Ninja",
                    "-DCMAKE_BUILD_TYPE=RelWithDebInfo",
                    "-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O2 -DNDEBUG",  # no debug information
-                   "-DVARNELO_BUILD_BENCH=OFF"] + self.config["options"]
+                   "-DVARNELO_BUILD_BENCH=OFF", "-DVARNELO_WERROR=ON"] + self.config["options"]
         if shutil.which("ccache"):
             command.append("-DCMAKE_CXX_COMPILER_LAUNCHER=ccache")
         code, output = Run(command, ROOT, BUILD_TIMEOUT)

@@ -11,7 +11,7 @@ build="${1:-$root/build-pictures}"
 source "$root/scripts/deps.sh"
 varnelo_install_missing
 
-cmake -S "$root" -B "$build" -DVARNELO_BUILD_TOOLS=ON
+cmake -S "$root" -B "$build" -DVARNELO_WERROR=ON -DVARNELO_BUILD_TOOLS=ON
 cmake --build "$build" --target readme_screenshot --parallel "$(nproc)"
 mkdir -p "$root/docs"
 "$build/tools/readme_screenshot" "$root/docs/calculator.png"

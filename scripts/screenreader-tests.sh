@@ -12,7 +12,7 @@ source "$root/scripts/deps.sh"
 varnelo_install_missing orca speech-dispatcher at-spi2-core python3-gi gir1.2-atspi-2.0 \
   libao4 dbus xvfb xdotool
 
-[ -f "$build/CMakeCache.txt" ] || cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+[ -f "$build/CMakeCache.txt" ] || cmake -S "$root" -B "$build" -DVARNELO_WERROR=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build "$build" --parallel "$(nproc)" --target varnelo
 # Debian's Python, which has the GObject bindings; every wait inside is bounded.
 timeout 300 /usr/bin/python3 "$root/tests/screenreader/screenreader_tests.py" "$build"

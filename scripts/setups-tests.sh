@@ -15,7 +15,7 @@ build="$(realpath -m "${1:-$root/build}")"
 source "$root/scripts/deps.sh"
 varnelo_install_missing qt6ct xvfb
 
-[ -f "$build/CMakeCache.txt" ] || cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+[ -f "$build/CMakeCache.txt" ] || cmake -S "$root" -B "$build" -DVARNELO_WERROR=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build "$build" --parallel "$(nproc)" --target varnelo_setups_probe
 probe="$build/tests/setups/varnelo_setups_probe"
 out="$build/setups"

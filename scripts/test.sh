@@ -11,7 +11,7 @@ build="${1:-$root/build}"
 source "$root/scripts/deps.sh"
 varnelo_install_missing
 
-cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVARNELO_BUILD_TOOLS=ON
+cmake -S "$root" -B "$build" -DVARNELO_WERROR=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVARNELO_BUILD_TOOLS=ON
 cmake --build "$build" --parallel "$(nproc)"
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir "$build" --output-on-failure --parallel "$(nproc)"
