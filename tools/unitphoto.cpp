@@ -310,7 +310,13 @@ void PaintFloorReflection(QPainter &painter, const QImage &unit, int floorLine)
     const int depth = unit.height() - floorLine;
     if (depth <= 0)
         return;
-    QImage reflection = unit.copy(0, floorLine - depth, unit.width(), depth).mirrored(false, true);
+    const QImage strip = unit.copy(0, floorLine - depth, unit.width(), depth);
+    // Upside down: flipped() came with Qt 6.9 and mirrored() is deprecated from 6.11 on.
+#if QT_VERSION >= QT_VERSION_CHECK(6, 9, 0)
+    QImage reflection = strip.flipped(Qt::Vertical);
+#else
+    QImage reflection = strip.mirrored(false, true);
+#endif
     {
         QPainter fade(&reflection);
         fade.setCompositionMode(QPainter::CompositionMode_DestinationIn);
