@@ -3,7 +3,7 @@
 
 #include "calc/apptitle.h"
 
-namespace calc {
+namespace calc::inline VARNELO_CALC_BACKEND {
 namespace {
 
 // Lower case for ASCII letters and for the Cyrillic capitals U+0400..U+042F, which stay

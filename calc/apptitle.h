@@ -6,7 +6,9 @@
 #include <string>
 #include <string_view>
 
-namespace calc {
+#include "calc/backend.h"
+
+namespace calc::inline VARNELO_CALC_BACKEND {
 
 // Caption of the error report, made from an executable's path: directory removed, name cut
 // before its first ".", everything after the first character in lower case.

@@ -6,7 +6,7 @@
 #include "calc/errors.h"
 #include "calc/numbers.h"
 
-namespace calc {
+namespace calc::inline VARNELO_CALC_BACKEND {
 namespace {
 
 bool IsKeptAlways(char c) { return (c >= '0' && c <= '9') || c == '-' || c == 'E' || c == 'e'; }

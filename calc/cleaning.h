@@ -5,7 +5,9 @@
 
 #include <string>
 
-namespace calc {
+#include "calc/backend.h"
+
+namespace calc::inline VARNELO_CALC_BACKEND {
 
 // Keeps only what can form a number (digits, "-", "E", "e" and the first decimal mark),
 // gives "0" for nothing, and picks "," or "." as the mark that the current conversion accepts.

@@ -13,9 +13,10 @@
 #include <cstddef>
 #include <span>
 
+#include "calc/backend.h"
 #include "calc/fraction.h"
 
-namespace calc {
+namespace calc::inline VARNELO_CALC_BACKEND {
 
 // One item of a drop-down list: the value the sizing uses and the text the list shows (UTF-8).
 template <class Value>

@@ -6,7 +6,7 @@
 #include "calc/fparith.h"
 #include "calc/fpmode.h"
 
-namespace calc {
+namespace calc::inline VARNELO_CALC_BACKEND {
 
 EConvertError::EConvertError(const std::string &text)
     : Exception("'" + text + "' is not a valid floating point value")

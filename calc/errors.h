@@ -6,7 +6,9 @@
 #include <exception>
 #include <string>
 
-namespace calc {
+#include "calc/backend.h"
+
+namespace calc::inline VARNELO_CALC_BACKEND {
 
 // Base of every error the program raises; the message is UTF-8 and shown as it stands.
 class Exception : public std::exception {

@@ -16,6 +16,7 @@
 #include <cstdint>
 #include <string>
 
+#include "calc/backend.h"
 #include "calc/fraction.h"
 
 #if VARNELO_PORTABLE_EXTENDED
@@ -24,7 +25,7 @@
 #include "calc/extended_x87.h"
 #endif
 
-namespace calc {
+namespace calc::inline VARNELO_CALC_BACKEND {
 
 class Extended;
 

@@ -7,7 +7,7 @@
 
 #include <mpfr.h>
 
-namespace calc::ext {
+namespace calc::inline VARNELO_CALC_BACKEND::ext {
 namespace {
 
 constexpr mpfr_prec_t kPrecision = 64;

@@ -10,9 +10,11 @@
 
 #include <cstdint>
 
+#include "calc/backend.h"
+
 #define VARNELO_EXTENDED_CONSTEXPR
 
-namespace calc::ext {
+namespace calc::inline VARNELO_CALC_BACKEND::ext {
 
 struct Raw {
     std::uint64_t significand;  // MPFR's limbs of a 64-bit precision number

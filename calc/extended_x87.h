@@ -11,13 +11,15 @@
 #include <cstdlib>
 #include <limits>
 
+#include "calc/backend.h"
+
 static_assert(std::numeric_limits<long double>::digits == 64
                   && std::numeric_limits<long double>::max_exponent == 16384,
               "The x87 back end needs long double to be the 80-bit extended format");
 
 #define VARNELO_EXTENDED_CONSTEXPR constexpr
 
-namespace calc::ext {
+namespace calc::inline VARNELO_CALC_BACKEND::ext {
 
 using Raw = long double;
 

@@ -5,7 +5,7 @@
 
 #include <cstdio>
 
-namespace calc {
+namespace calc::inline VARNELO_CALC_BACKEND {
 
 std::string Extended::ExactText() const
 {

@@ -15,9 +15,10 @@
 // no intermediate can leave the extended range (above 2^16383) on the way; what can leave it
 // is a store into a double, which is checked.
 
+#include "calc/backend.h"
 #include "calc/extended.h"
 
-namespace calc::fp {
+namespace calc::inline VARNELO_CALC_BACKEND::fp {
 
 using Ext = Extended;
 

@@ -3,7 +3,9 @@
 
 #pragma once
 
-namespace calc {
+#include "calc/backend.h"
+
+namespace calc::inline VARNELO_CALC_BACKEND {
 
 // The arithmetic mode every calculation runs in: 64-bit significand, rounding to nearest
 // with ties to even, fault flags cleared. Faults (invalid operation, division by zero,

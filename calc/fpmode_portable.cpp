@@ -10,7 +10,7 @@
 #include "calc/fparith.h"
 #include "calc/fpmode.h"
 
-namespace calc {
+namespace calc::inline VARNELO_CALC_BACKEND {
 
 void LoadFloatingPointMode() noexcept { mpfr_clear_flags(); }
 

@@ -9,7 +9,7 @@
 #include "calc/fparith.h"
 #include "calc/fpmode.h"
 
-namespace calc {
+namespace calc::inline VARNELO_CALC_BACKEND {
 namespace {
 
 // x87 control word: every exception masked (faults are raised by the checked arithmetic,

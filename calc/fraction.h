@@ -3,7 +3,9 @@
 
 #pragma once
 
-namespace calc {
+#include "calc/backend.h"
+
+namespace calc::inline VARNELO_CALC_BACKEND {
 
 // An exact ratio of two whole numbers; the calculation takes its nearest extended value.
 struct Fraction {

@@ -7,7 +7,7 @@
 #include "calc/fparith.h"
 #include "calc/numbers.h"
 
-namespace calc {
+namespace calc::inline VARNELO_CALC_BACKEND {
 
 using fp::Ext;
 using fp::Store;

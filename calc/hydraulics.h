@@ -3,7 +3,9 @@
 
 #pragma once
 
-namespace calc {
+#include "calc/backend.h"
+
+namespace calc::inline VARNELO_CALC_BACKEND {
 
 // Mean velocity (m/s, 6 decimals) of a flow in l/min through a pipe of inner diameter d in metres.
 double funskorost(double flow, double diameter);

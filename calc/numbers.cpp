@@ -10,7 +10,7 @@
 #include "calc/errors.h"
 #include "calc/fparith.h"
 
-namespace calc {
+namespace calc::inline VARNELO_CALC_BACKEND {
 namespace {
 
 char g_decimalMark = '.';

@@ -6,9 +6,10 @@
 #include <cstdint>
 #include <string>
 
+#include "calc/backend.h"
 #include "calc/extended.h"
 
-namespace calc {
+namespace calc::inline VARNELO_CALC_BACKEND {
 
 // The decimal mark both conversions use; one value for the whole process.
 char LocaleDecimalMark() noexcept;

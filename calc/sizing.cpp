@@ -13,7 +13,7 @@
 #include "calc/hydraulics.h"
 #include "calc/numbers.h"
 
-namespace calc {
+namespace calc::inline VARNELO_CALC_BACKEND {
 
 using fp::Ext;
 using fp::Store;

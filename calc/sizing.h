@@ -7,9 +7,10 @@
 #include <optional>
 #include <string>
 
+#include "calc/backend.h"
 #include "calc/designdata.h"
 
-namespace calc {
+namespace calc::inline VARNELO_CALC_BACKEND {
 
 // The calculator page's inputs: positions in the lists of calc/designdata.h and the length
 // exactly as typed; a default record holds what the page shows at start.
