@@ -1,0 +1,124 @@
+#!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Varnelo developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# The README's test command on another Debian release, as a new user meets it: a minimal system
+# made with debootstrap from Debian's package registry, a clean clone of this repository's
+# current commit, `scripts/test.sh` (which installs what the system lacks), then the Debian
+# package checks with that release's lintian and appstreamcli (scripts/check-package.sh).
+# Needs root (debootstrap and chroot); installs debootstrap on this machine when missing.
+# Every mount made inside the system is undone on any exit, a signal's included.
+# Usage: scripts/debian-tests.sh [--keep DIR] [--no-package] SUITE
+#   SUITE  bookworm (Debian 12), trixie (Debian 13) or sid (unstable)
+#   --keep DIR  make the system in DIR and leave it there; an existing one is used again
+#               (its packages stay installed, the clone is made afresh)
+#   --no-package  only the README's test command
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+source "$root/scripts/deps.sh"
+
+known_suites=(bookworm trixie sid)
+usage() {
+  echo "usage: scripts/debian-tests.sh [--keep DIR] [--no-package] SUITE" >&2
+  echo "known suites: ${known_suites[*]} (Debian 12, Debian 13, unstable)" >&2
+  exit 2
+}
+fail() {
+  echo "debian-tests: $*" >&2
+  exit 1
+}
+
+keep=""
+package=1
+while [ $# -gt 0 ]; do
+  case "$1" in
+    --keep) [ $# -ge 2 ] || usage; keep="$2"; shift ;;
+    --no-package) package=0 ;;
+    -*) usage ;;
+    *) break ;;
+  esac
+  shift
+done
+[ $# -eq 1 ] || usage
+suite="$1"
+printf '%s\n' "${known_suites[@]}" | grep -qx -- "$suite" ||
+  { echo "debian-tests: unknown suite '$suite'" >&2; usage; }
+
+[ "$(id -u)" -eq 0 ] || fail "making a Debian system with debootstrap and entering it needs root"
+start=$SECONDS
+step() { echo "== debian $suite: $* ($((SECONDS - start)) s)"; }
+
+if [ -n "$keep" ]; then
+  system="$(realpath -m "$keep")"
+else
+  system="$(mktemp -d /var/tmp/varnelo-debian-"$suite".XXXXXX)"
+fi
+
+mounted=()
+undo_mounts() {
+  local i
+  for ((i = ${#mounted[@]} - 1; i >= 0; i--)); do
+    umount -R "${mounted[i]}" 2>/dev/null || umount -lR "${mounted[i]}" 2>/dev/null || true
+  done
+  mounted=()
+}
+cleanup() {
+  undo_mounts
+  if [ -z "$keep" ] && [ -d "$system" ]; then
+    # Only once nothing is mounted below it any more.
+    if ! grep -q " $system/" /proc/self/mounts; then rm -rf --one-file-system "$system"; fi
+  fi
+}
+trap cleanup EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM
+trap 'exit 129' HUP
+
+if [ ! -x "$system/bin/bash" ]; then
+  step "debootstrap --variant=minbase $suite"
+  command -v debootstrap >/dev/null || varnelo_install_missing debootstrap
+  command -v debootstrap >/dev/null || fail "debootstrap is not installed and could not be"
+  debootstrap --variant=minbase --include=sudo,ca-certificates,git "$suite" "$system" \
+    >"$system.debootstrap.log" 2>&1 ||
+    { tail -n 30 "$system.debootstrap.log" >&2; fail "debootstrap could not make a $suite system"; }
+  rm -f "$system.debootstrap.log"
+fi
+if [ "$suite" = sid ]; then
+  # The registry's copy of unstable's index may be past its Valid-Until date, which apt then
+  # refuses as expired; for unstable alone that date is not checked.
+  echo 'Acquire::Check-Valid-Until "false";' >"$system/etc/apt/apt.conf.d/99varnelo-sid-valid-until"
+fi
+cp -L /etc/resolv.conf "$system/etc/resolv.conf"
+
+mount_into() {
+  mkdir -p "$system$2"
+  mount "${@:3}" "$1" "$system$2"
+  mounted+=("$system$2")
+}
+mount_into proc /proc -t proc
+mount_into /sys /sys --rbind
+mount --make-rslave "$system/sys"
+mount_into /dev /dev --rbind
+mount --make-rslave "$system/dev"
+mount_into tmpfs /tmp -t tmpfs
+
+step "a clean clone of $(git -C "$root" rev-parse --short HEAD)"
+rm -rf "$system/root/varnelo"
+git clone -q --no-hardlinks "$root" "$system/root/varnelo"
+git -C "$system/root/varnelo" checkout -q "$(git -C "$root" rev-parse HEAD)"
+
+in_system() {
+  chroot "$system" /usr/bin/env -i HOME=/root PATH=/usr/sbin:/usr/bin:/sbin:/bin \
+    LANG=C.UTF-8 TERM=dumb /bin/bash -c "cd /root/varnelo && $1"
+}
+in_system 'printf "%s, " "$(. /etc/os-release && echo "$PRETTY_NAME")"'
+step "the README's test command: scripts/test.sh"
+in_system 'scripts/test.sh'
+in_system 'printf "GCC %s, CMake %s, Qt %s\n" "$(g++ -dumpfullversion)" \
+  "$(cmake --version | head -n1 | cut -d" " -f3)" "$(dpkg-query -W -f="\${Version}" qt6-base-dev)"'
+if [ "$package" -eq 1 ]; then
+  step "the Debian package with $suite's lintian and appstreamcli"
+  in_system 'scripts/check-package.sh build'
+fi
+step "passed"
