@@ -55,15 +55,26 @@ else
   system="$(mktemp -d /var/tmp/varnelo-debian-"$suite".XXXXXX)"
 fi
 
-mounted=()
+# Every mount below the system, deepest first: ours and any that an interrupted debootstrap left.
 undo_mounts() {
-  local i
-  for ((i = ${#mounted[@]} - 1; i >= 0; i--)); do
-    umount -R "${mounted[i]}" 2>/dev/null || umount -lR "${mounted[i]}" 2>/dev/null || true
+  local target
+  awk -v root="$system/" 'index($2, root) == 1 { print $2 }' /proc/self/mounts | sort -r |
+    while read -r target; do
+      umount "$target" 2>/dev/null || umount -l "$target" 2>/dev/null || true
+    done
+}
+# Whatever still runs inside the system (after a signal) is ended, so that nothing holds its mounts.
+end_system_processes() {
+  local pid
+  for pid in /proc/[0-9]*; do
+    [ "$(readlink "$pid/root" 2>/dev/null)" = "$system" ] && kill -KILL "${pid#/proc/}" 2>/dev/null
   done
-  mounted=()
+  return 0
 }
 cleanup() {
+  local job
+  for job in $(jobs -p); do kill -TERM "$job" 2>/dev/null || true; done
+  end_system_processes
   undo_mounts
   if [ -z "$keep" ] && [ -d "$system" ]; then
     # Only once nothing is mounted below it any more.
@@ -80,7 +91,8 @@ if [ ! -x "$system/bin/bash" ]; then
   command -v debootstrap >/dev/null || varnelo_install_missing debootstrap
   command -v debootstrap >/dev/null || fail "debootstrap is not installed and could not be"
   debootstrap --variant=minbase --include=sudo,ca-certificates,git "$suite" "$system" \
-    >"$system.debootstrap.log" 2>&1 ||
+    >"$system.debootstrap.log" 2>&1 &
+  wait $! ||
     { tail -n 30 "$system.debootstrap.log" >&2; fail "debootstrap could not make a $suite system"; }
   rm -f "$system.debootstrap.log"
 fi
@@ -94,7 +106,6 @@ cp -L /etc/resolv.conf "$system/etc/resolv.conf"
 mount_into() {
   mkdir -p "$system$2"
   mount "${@:3}" "$1" "$system$2"
-  mounted+=("$system$2")
 }
 mount_into proc /proc -t proc
 mount_into /sys /sys --rbind
@@ -108,9 +119,11 @@ rm -rf "$system/root/varnelo"
 git clone -q --no-hardlinks "$root" "$system/root/varnelo"
 git -C "$system/root/varnelo" checkout -q "$(git -C "$root" rev-parse HEAD)"
 
+# In the background and waited for, so that a signal is handled at once, not when it ends.
 in_system() {
   chroot "$system" /usr/bin/env -i HOME=/root PATH=/usr/sbin:/usr/bin:/sbin:/bin \
-    LANG=C.UTF-8 TERM=dumb /bin/bash -c "cd /root/varnelo && $1"
+    LANG=C.UTF-8 TERM=dumb /bin/bash -c "cd /root/varnelo && $1" &
+  wait $!
 }
 in_system 'printf "%s, " "$(. /etc/os-release && echo "$PRETTY_NAME")"'
 step "the README's test command: scripts/test.sh"
