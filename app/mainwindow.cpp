@@ -5,6 +5,7 @@
 
 #include "app/placement.h"
 #include "resources/pictures.h"
+#include "ui/accessibility.h"
 #include "ui/calculatorpage.h"
 #include "ui/controls.h"
 #include "ui/errorreport.h"
@@ -65,7 +66,7 @@ QString Text(const char *utf8) { return QString::fromUtf8(utf8); }
 TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Varnelo v 1.0"));
+    SetWindowTitleAndName(this, QStringLiteral("Varnelo v 1.0"));
     setWindowIcon(resources::ApplicationIcon());
     setFont(FormFont());
     setBackgroundRole(QPalette::Button);

@@ -5,6 +5,7 @@
 
 #include "app/placement.h"
 #include "resources/pictures.h"
+#include "ui/accessibility.h"
 #include "ui/activation.h"
 #include "ui/controls.h"
 #include "ui/errorreport.h"
@@ -29,7 +30,7 @@ constexpr QRect kButton1{384, 8, 75, 25};
 Tuved::Tuved(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("uved"));
-    setWindowTitle(QStringLiteral("uved"));
+    SetWindowTitleAndName(this, QStringLiteral("uved"));
     // The icon of the window it belongs to, or the program's own.
     const bool parentHasIcon = parent && !parent->windowIcon().isNull();
     setWindowIcon(parentHasIcon ? parent->windowIcon() : resources::ApplicationIcon());

@@ -252,3 +252,9 @@ void InstallAccessibility()
     QAccessible::installFactory(ProgramAccessible);
     installed = true;
 }
+
+void SetWindowTitleAndName(QWidget *window, const QString &title)
+{
+    window->setWindowTitle(title);
+    window->setAccessibleName(title);
+}

@@ -11,3 +11,11 @@
 //   no editable-text interface: it can be read and selected, never changed.
 // Installed once, before the first window is shown.
 void InstallAccessibility();
+
+class QString;
+class QWidget;
+
+// Gives a window its title and the same name for screen readers. Qt 6.11 takes a window's
+// name from its platform window, which exists only from the window's first showing on: a
+// window not yet shown (the notice is made hidden at start-up) would be nameless.
+void SetWindowTitleAndName(QWidget *window, const QString &title);

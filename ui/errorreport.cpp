@@ -4,6 +4,7 @@
 #include "ui/errorreport.h"
 
 #include "calc/fpmode.h"
+#include "ui/accessibility.h"
 #include "ui/activation.h"
 #include "ui/fpmoderestore.h"
 
@@ -55,6 +56,7 @@ void ShowBox(const QString &message) noexcept
         QMessageBox box(QMessageBox::Critical, ReportCaption(), ReportText(message),
                         QMessageBox::Ok, ReportOwner());
         box.setObjectName(QStringLiteral("ErrorReport"));
+        SetWindowTitleAndName(&box, box.windowTitle());
         box.setTextFormat(Qt::PlainText);  // a quoted length such as "<b>80" is not markup
         box.setWindowModality(Qt::ApplicationModal);
         box.exec();

@@ -97,6 +97,18 @@ TEST_F(AccessibilityTest, ResultBoxesAreReadableButNotEditableAndTheLengthBoxIsE
     EXPECT_EQ(Page().Edit4->text(), "75");
 }
 
+// Named by the windows themselves: Qt 6.11 would take the name from a platform window, which
+// the notice has not before its first showing.
+TEST_F(AccessibilityTest, EveryWindowIsNamedByItsTitleBeforeItIsShown)
+{
+    ASSERT_FALSE(Notice().isVisible());
+    for (QWidget *window : {static_cast<QWidget *>(&Form()), static_cast<QWidget *>(&Notice())}) {
+        EXPECT_EQ(window->accessibleName(), window->windowTitle());
+        EXPECT_EQ(Accessible(window)->text(QAccessible::Name), window->windowTitle());
+    }
+    EXPECT_EQ(Notice().windowTitle(), "uved");
+}
+
 TEST_F(AccessibilityTest, NoticeDescribesItselfByItsMessage)
 {
     ExpectNotice();

@@ -59,6 +59,7 @@ TEST_F(ErrorReportTest, ShowsOneModalStopBoxNamedAfterTheExecutable)
     ASSERT_EQ(reports.size(), 1u);
     // The executable of these tests is varnelo_gui_tests: no directory, first letter kept.
     EXPECT_EQ(reports[0].caption, "varnelo_gui_tests");
+    EXPECT_EQ(reports[0].accessibleName, "varnelo_gui_tests");
     EXPECT_EQ(reports[0].text, "Floating point overflow.");
     EXPECT_EQ(reports[0].icon, QMessageBox::Critical);
     EXPECT_EQ(reports[0].buttons, QStringList{"OK"});

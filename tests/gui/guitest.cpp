@@ -109,7 +109,7 @@ void GuiTest::ExpectErrorReport(std::function<void()> whileOpen)
             whileOpen();
         SeenReport seen{box->windowTitle(), box->text(), box->icon(), {},
                         box->windowModality() == Qt::ApplicationModal,
-                        box->textFormat() == Qt::PlainText};
+                        box->textFormat() == Qt::PlainText, box->accessibleName()};
         for (QAbstractButton *button : box->buttons())
             seen.buttons << button->text();
         reports.push_back(seen);

@@ -57,6 +57,7 @@ struct SeenReport {
     QStringList buttons;
     bool applicationModal = false;
     bool plainText = false;  // shown as it stands, never read as markup
+    QString accessibleName;  // the window's own name for screen readers
 };
 
 // A fresh pair of windows for each test, Form1 shown and active, with a watcher that closes
