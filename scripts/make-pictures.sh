@@ -4,7 +4,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # Builds the picture generator and remakes the built-in pictures, the button glyph and the icon
-# in resources/pictures. Usage: scripts/make-pictures.sh [file name ...]  (default: all files)
+# in resources/pictures, and records what drew them in resources/pictures-toolchain.txt.
+# Usage: scripts/make-pictures.sh [file name ...]  (default: all files)
 # The build folder is build-pictures/ unless VARNELO_PICTURES_BUILD names another.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -15,3 +16,9 @@ varnelo_install_missing
 cmake -S "$root" -B "$build" -DVARNELO_WERROR=ON -DVARNELO_BUILD_TOOLS=ON
 cmake --build "$build" --target make_pictures --parallel "$(nproc)"
 QT_QPA_PLATFORM=offscreen "$build/tools/make_pictures" "$root/resources/pictures" "$@"
+record="$root/resources/pictures-toolchain.txt"
+if [ $# -eq 0 ]; then
+  "$root/scripts/record-toolchain.sh" "$build" "$record" "the files of resources/pictures"
+elif [ "$(QT_QPA_PLATFORM=offscreen "$build/tools/make_pictures" --toolchain)" != "$(grep -v '^#' "$record")" ]; then
+  echo "warning: drawn with another toolchain than $record names; remake every file to record it"
+fi

@@ -12,7 +12,8 @@ source "$root/scripts/deps.sh"
 varnelo_install_missing
 
 cmake -S "$root" -B "$build" -DVARNELO_WERROR=ON -DVARNELO_BUILD_TOOLS=ON
-cmake --build "$build" --target readme_screenshot --parallel "$(nproc)"
+cmake --build "$build" --target readme_screenshot make_pictures --parallel "$(nproc)"
 mkdir -p "$root/docs"
 "$build/tools/readme_screenshot" "$root/docs/calculator.png"
+"$root/scripts/record-toolchain.sh" "$build" "$root/docs/calculator-toolchain.txt" docs/calculator.png
 echo "$root/docs/calculator.png"

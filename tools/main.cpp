@@ -4,9 +4,12 @@
 // make_pictures <folder> [file name ...]
 // Draws the built-in pictures, the button glyph and the icon into <folder> (resources/pictures).
 // With file names, only those files are remade.
+// make_pictures --toolchain
+// Prints what the pictures are drawn with: Qt, the JPEG library and the faces.
 
 #include "tools/catalogue.h"
 #include "tools/fakewindow.h"
+#include "tools/picturecheck.h"
 
 #include <QApplication>
 #include <QDir>
@@ -23,8 +26,12 @@ int main(int argc, char *argv[])
     QTextStream err(stderr);
     QStringList arguments = QApplication::arguments().mid(1);
     if (arguments.isEmpty()) {
-        err << "usage: make_pictures <folder> [file name ...]\n";
+        err << "usage: make_pictures <folder> [file name ...] | make_pictures --toolchain\n";
         return 2;
+    }
+    if (arguments == QStringList{QStringLiteral("--toolchain")}) {
+        QTextStream(stdout) << tools::DrawingToolchain() << '\n';
+        return 0;
     }
     const QDir folder(arguments.takeFirst());
     tools::SetUpScreenshotLook();
