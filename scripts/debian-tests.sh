@@ -9,18 +9,20 @@
 # package checks with that release's lintian and appstreamcli (scripts/check-package.sh).
 # Needs root (debootstrap and chroot); installs debootstrap on this machine when missing.
 # Every mount made inside the system is undone on any exit, a signal's included.
-# Usage: scripts/debian-tests.sh [--keep DIR] [--no-package] SUITE
+# Usage: scripts/debian-tests.sh [--keep DIR] [--no-package] [--build-types] SUITE
 #   SUITE  bookworm (Debian 12), trixie (Debian 13) or sid (unstable)
 #   --keep DIR  make the system in DIR and leave it there; an existing one is used again
 #               (its packages stay installed, the clone is made afresh)
 #   --no-package  only the README's test command
+#   --build-types  then also plain Release and Debug builds, with warnings as errors, and
+#               their tests
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 source "$root/scripts/deps.sh"
 
 known_suites=(bookworm trixie sid)
 usage() {
-  echo "usage: scripts/debian-tests.sh [--keep DIR] [--no-package] SUITE" >&2
+  echo "usage: scripts/debian-tests.sh [--keep DIR] [--no-package] [--build-types] SUITE" >&2
   echo "known suites: ${known_suites[*]} (Debian 12, Debian 13, unstable)" >&2
   exit 2
 }
@@ -31,10 +33,12 @@ fail() {
 
 keep=""
 package=1
+build_types=0
 while [ $# -gt 0 ]; do
   case "$1" in
     --keep) [ $# -ge 2 ] || usage; keep="$2"; shift ;;
     --no-package) package=0 ;;
+    --build-types) build_types=1 ;;
     -*) usage ;;
     *) break ;;
   esac
@@ -133,5 +137,13 @@ in_system 'printf "GCC %s, CMake %s, Qt %s\n" "$(g++ -dumpfullversion)" \
 if [ "$package" -eq 1 ]; then
   step "the Debian package with $suite's lintian and appstreamcli"
   in_system 'scripts/check-package.sh build'
+fi
+if [ "$build_types" -eq 1 ]; then
+  for type in Release Debug; do
+    step "a plain $type build and its tests"
+    in_system "set -o pipefail; cmake -S . -B build-$type -DCMAKE_BUILD_TYPE=$type -DVARNELO_WERROR=ON >/dev/null &&
+      cmake --build build-$type --parallel \"\$(nproc)\" >/dev/null &&
+      QT_QPA_PLATFORM=offscreen ctest --test-dir build-$type --parallel \"\$(nproc)\" | tail -n 3"
+  done
 fi
 step "passed"
