@@ -3,10 +3,11 @@
 # SPDX-FileCopyrightText: 2026 Varnelo developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# The README's test command on another Debian release, as a new user meets it: a minimal system
+# The README's commands on another Debian release, as a new user meets them: a minimal system
 # made with debootstrap from Debian's package registry, a clean clone of this repository's
-# current commit, `scripts/test.sh` (which installs what the system lacks), then the Debian
-# package checks with that release's lintian and appstreamcli (scripts/check-package.sh).
+# current commit, `scripts/test.sh` (which installs what the system lacks), `scripts/run.sh`
+# (the program starts and keeps running), then the Debian package checks with that release's
+# lintian and appstreamcli (scripts/check-package.sh).
 # Needs root (debootstrap and chroot); installs debootstrap on this machine when missing.
 # Every mount made inside the system is undone on any exit, a signal's included.
 # Usage: scripts/debian-tests.sh [--keep DIR] [--no-package] [--build-types] SUITE
@@ -132,6 +133,9 @@ in_system() {
 in_system 'printf "%s, " "$(. /etc/os-release && echo "$PRETTY_NAME")"'
 step "the README's test command: scripts/test.sh"
 in_system 'scripts/test.sh'
+step "the README's run command: scripts/run.sh starts the program (offscreen, ended after 10 s)"
+in_system 'status=0; QT_QPA_PLATFORM=offscreen timeout 10 scripts/run.sh >/dev/null || status=$?
+  [ "$status" -eq 124 ] || { echo "the program did not keep running: exit $status"; exit 1; }'
 in_system 'printf "GCC %s, CMake %s, Qt %s\n" "$(g++ -dumpfullversion)" \
   "$(cmake --version | head -n1 | cut -d" " -f3)" "$(dpkg-query -W -f="\${Version}" qt6-base-dev)"'
 if [ "$package" -eq 1 ]; then
