@@ -93,8 +93,9 @@ trap 'exit 129' HUP
 
 if [ ! -x "$system/bin/bash" ]; then
   step "debootstrap --variant=minbase $suite"
-  command -v debootstrap >/dev/null || varnelo_install_missing debootstrap
-  command -v debootstrap >/dev/null || fail "debootstrap is not installed and could not be"
+  command -v debootstrap >/dev/null || varnelo_install_missing debootstrap || true
+  command -v debootstrap >/dev/null ||
+    fail "debootstrap is not installed and could not be installed (apt-get install debootstrap)"
   debootstrap --variant=minbase --include=sudo,ca-certificates,git "$suite" "$system" \
     >"$system.debootstrap.log" 2>&1 &
   wait $! ||
