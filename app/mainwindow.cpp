@@ -243,17 +243,17 @@ void TForm1::N5Click() { OpenWebAddress(kForumAddress); }
 
 void TForm1::N6Click() { OpenWebAddress(kMakerSiteAddress); }
 
-void TForm1::Label15Click() { OpenWebAddress(kDesignCourseAddress); }
+void TForm1::Label15Click() { OpenWebAddress(Label15->text()); }
 
-void TForm1::Label16Click() { OpenWebAddress(kBookletAddress); }
+void TForm1::Label16Click() { OpenWebAddress(Label16->text()); }
 
-void TForm1::Label17Click() { OpenWebAddress(kHeatCourseAddress); }
+void TForm1::Label17Click() { OpenWebAddress(Label17->text()); }
 
-void TForm1::Label18Click() { OpenWebAddress(kProgramAddress); }
+void TForm1::Label18Click() { OpenWebAddress(Label18->text()); }
 
-void TForm1::Label19Click() { OpenWebAddress(kProgram2Address); }
+void TForm1::Label19Click() { OpenWebAddress(Label19->text()); }
 
-void TForm1::Label20Click() { OpenWebAddress(kProgram3Address); }
+void TForm1::Label20Click() { OpenWebAddress(Label20->text()); }
 
 void TForm1::ScrollBox1MouseWheelDown() { ScrollBy(kWheelStep); }
 
