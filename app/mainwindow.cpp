@@ -76,7 +76,6 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
     CreateInnerTabSets();
     FillReferencePages();
     ConnectLinks();
-    SelectStoredPages();
     SetKeyboardOrder();
     SizeAndPlace();
     QCoreApplication::instance()->installEventFilter(this);
@@ -198,15 +197,6 @@ void TForm1::ConnectLinks()
     connect(Label18, &LinkLabel::clicked, this, Guarded([this] { Label18Click(); }));
     connect(Label19, &LinkLabel::clicked, this, Guarded([this] { Label19Click(); }));
     connect(Label20, &LinkLabel::clicked, this, Guarded([this] { Label20Click(); }));
-}
-
-// The pages the layout was last saved with; FormCreate replaces them by the first tabs.
-void TForm1::SelectStoredPages()
-{
-    PageControl1->SetTabIndex(3);  // TabSheet18
-    PageControl2->SetTabIndex(3);  // TabSheet9
-    PageControl3->SetTabIndex(5);  // TabSheet17
-    PageControl4->SetTabIndex(4);  // TabSheet23
 }
 
 void TForm1::SetKeyboardOrder()

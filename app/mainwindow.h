@@ -86,7 +86,6 @@ private:
     void CreateInnerTabSets();
     void FillReferencePages();
     void ConnectLinks();
-    void SelectStoredPages();
     void SetKeyboardOrder();
     void SizeAndPlace();
     void ScrollBy(int pixels);
