@@ -249,7 +249,8 @@ TEST_F(ErrorReportTest, TheSameErrorIsReportedAgainAfterAQuietTime)
     EXPECT_EQ(reports.size(), 2u);
 }
 
-// The bursts' clock, stepped by hand so that the quiet time is met to the millisecond.
+// The bursts' clock, stepped by hand so that the quiet time of a second is met to the
+// millisecond.
 std::chrono::steady_clock::time_point g_now{};
 std::chrono::steady_clock::time_point SteppedNow() { return g_now; }
 
@@ -286,10 +287,10 @@ TEST_F(ErrorBurstTest, ShownAgainOnceAwayForTheQuietTime)
 {
     ExpectErrorReport();
     FailIn(place);
-    Wait(kErrorQuietTime - 1ms);
+    Wait(999ms);
     FailIn(place);
     EXPECT_EQ(reports.size(), 1u) << "back a millisecond early";
-    Wait(kErrorQuietTime);
+    Wait(1000ms);
     ExpectErrorReport();
     FailIn(place);
     EXPECT_EQ(reports.size(), 2u) << "back after exactly the quiet time";
@@ -300,7 +301,7 @@ TEST_F(ErrorBurstTest, EachReturnStartsTheQuietTimeAgain)
     ExpectErrorReport();
     FailIn(place);
     for (int i = 0; i < 3; ++i) {
-        Wait(kErrorQuietTime - 1ms);
+        Wait(999ms);
         FailIn(place);
     }
     EXPECT_EQ(reports.size(), 1u);
@@ -308,9 +309,9 @@ TEST_F(ErrorBurstTest, EachReturnStartsTheQuietTimeAgain)
 
 TEST_F(ErrorBurstTest, QuietTimeStartsWhenTheReportIsClosed)
 {
-    ExpectErrorReport([] { Wait(5 * kErrorQuietTime); });  // the report read for five seconds
+    ExpectErrorReport([] { Wait(5000ms); });  // the report read for five seconds
     FailIn(place);
-    Wait(kErrorQuietTime - 1ms);
+    Wait(999ms);
     FailIn(place);
     EXPECT_EQ(reports.size(), 1u);
 }
