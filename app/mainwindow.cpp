@@ -77,7 +77,6 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
     CreateInnerTabSets();
     FillReferencePages();
     ConnectLinks();
-    SelectStoredPages();
     SetKeyboardOrder();
     SizeAndPlace();
     QCoreApplication::instance()->installEventFilter(this);
@@ -201,15 +200,6 @@ void TForm1::ConnectLinks()
     connect(Label20, &LinkLabel::clicked, this, Guarded([this] { Label20Click(); }));
 }
 
-// The pages the layout was last saved with; FormCreate replaces them by the first tabs.
-void TForm1::SelectStoredPages()
-{
-    PageControl1->SetTabIndex(3);  // TabSheet18
-    PageControl2->SetTabIndex(3);  // TabSheet9
-    PageControl3->SetTabIndex(5);  // TabSheet17
-    PageControl4->SetTabIndex(4);  // TabSheet23
-}
-
 void TForm1::SetKeyboardOrder()
 {
     QList<QWidget *> order{PageControl1->Tabs()};
@@ -244,17 +234,17 @@ void TForm1::N5Click() { OpenWebAddress(kForumAddress); }
 
 void TForm1::N6Click() { OpenWebAddress(kMakerSiteAddress); }
 
-void TForm1::Label15Click() { OpenWebAddress(kDesignCourseAddress); }
+void TForm1::Label15Click() { OpenWebAddress(Label15->text()); }
 
-void TForm1::Label16Click() { OpenWebAddress(kBookletAddress); }
+void TForm1::Label16Click() { OpenWebAddress(Label16->text()); }
 
-void TForm1::Label17Click() { OpenWebAddress(kHeatCourseAddress); }
+void TForm1::Label17Click() { OpenWebAddress(Label17->text()); }
 
-void TForm1::Label18Click() { OpenWebAddress(kProgramAddress); }
+void TForm1::Label18Click() { OpenWebAddress(Label18->text()); }
 
-void TForm1::Label19Click() { OpenWebAddress(kProgram2Address); }
+void TForm1::Label19Click() { OpenWebAddress(Label19->text()); }
 
-void TForm1::Label20Click() { OpenWebAddress(kProgram3Address); }
+void TForm1::Label20Click() { OpenWebAddress(Label20->text()); }
 
 void TForm1::ScrollBox1MouseWheelDown() { ScrollBy(kWheelStep); }
 

@@ -63,8 +63,7 @@ public:
     QWidget *TabSheet2 = nullptr;
     QWidget *TabSheet4 = nullptr;
 
-    // The galleries' tab sets; their pages (TabSheet6 to TabSheet10, TabSheet12 to
-    // TabSheet17, TabSheet19 to TabSheet23) are the galleries' own (ui/galleries.h).
+    // The galleries' tab sets; their pages are the galleries' own (ui/galleries.cpp).
     TabSet *PageControl2 = nullptr;
     TabSet *PageControl3 = nullptr;
     TabSet *PageControl4 = nullptr;
@@ -87,7 +86,6 @@ private:
     void CreateInnerTabSets();
     void FillReferencePages();
     void ConnectLinks();
-    void SelectStoredPages();
     void SetKeyboardOrder();
     void SizeAndPlace();
     void ScrollBy(int pixels);

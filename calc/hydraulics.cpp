@@ -18,8 +18,7 @@ namespace {
 const Ext kPi(Fraction{314, 100});  // two decimals, as the formulas were calibrated
 const Ext kBlasius(Fraction{3164, 10000});
 const Ext kAltshul(Fraction{11, 100});
-const Ext kGravity(Fraction{981, 100});
-const Ext kTwiceGravity(Fraction{1962, 100});
+const Ext kGravity(Fraction{981, 100});  // doubled where a loss divides by 2g: exact
 constexpr int kLaminarLimit = 2300;
 constexpr int kTransitionLimit = 4000;
 
@@ -60,7 +59,7 @@ double funskorost(double flow, double diameter)
 double formulkms(double flow, double diameter, double zeta)
 {
     const double v = funskorost(flow, Store(Ext(diameter) / 1000));
-    return mintoch(Store(Ext(zeta) * v * v / kTwiceGravity));
+    return mintoch(Store(Ext(zeta) * v * v / (2 * kGravity)));
 }
 
 double formul(double roughness, double viscosity, double flow, double diameter, double length)

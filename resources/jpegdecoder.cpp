@@ -3,35 +3,20 @@
 
 #include "resources/jpegdecoder.h"
 
-#include <csetjmp>
+#include "resources/jpegerrors.h"
+
 #include <cstddef>
 #include <cstdio>
-
-#include <jpeglib.h>
 
 namespace resources {
 namespace {
 
-// libjpeg's own error handler ends the process. This one jumps back to decodeInto instead,
-// and it does so on warnings too: libjpeg merely warns about a truncated file or damaged
+// Decoding ends on warnings too: libjpeg merely warns about a truncated file or damaged
 // entropy data and then goes on with made-up pixels.
-struct StrictErrors {
-    jpeg_error_mgr base;
-    std::jmp_buf escape;
-    char message[JMSG_LENGTH_MAX];
-};
-
-extern "C" void failOnError(j_common_ptr info)
-{
-    auto *errors = reinterpret_cast<StrictErrors *>(info->err);
-    info->err->format_message(info, errors->message);
-    std::longjmp(errors->escape, 1);
-}
-
 extern "C" void failOnWarning(j_common_ptr info, int level)
 {
     if (level < 0)
-        failOnError(info);
+        JumpOnJpegError(info);
 }
 
 extern "C" void printNothing(j_common_ptr) {}
@@ -59,11 +44,10 @@ public:
 
 // Returns true with every row written to sink, or false with errors->message set. Holds only
 // plain C data, as a longjmp lands here from inside libjpeg.
-bool DecodeInto(const QByteArray &data, RowSink &sink, StrictErrors &errors)
+bool DecodeInto(const QByteArray &data, RowSink &sink, JpegErrors &errors)
 {
     jpeg_decompress_struct info;
-    info.err = jpeg_std_error(&errors.base);
-    errors.base.error_exit = failOnError;
+    info.err = UseJpegErrors(errors);
     errors.base.emit_message = failOnWarning;
     errors.base.output_message = printNothing;
     if (setjmp(errors.escape) != 0) {
@@ -97,7 +81,7 @@ bool DecodeInto(const QByteArray &data, RowSink &sink, StrictErrors &errors)
 
 QImage DecodeJpeg(const QByteArray &data)
 {
-    StrictErrors errors{};
+    JpegErrors errors{};
     ImageRows rows;
     if (!DecodeInto(data, rows, errors))
         throw JpegError(errors.message);

@@ -3,28 +3,16 @@
 
 #include "tools/jpegwriter.h"
 
-#include <csetjmp>
+#include "resources/jpegerrors.h"
+
 #include <cstdio>
 #include <stdexcept>
 #include <string>
 
-#include <jpeglib.h>
-
 namespace tools {
 namespace {
 
-struct JumpingErrors {
-    jpeg_error_mgr base;
-    std::jmp_buf escape;
-    char message[JMSG_LENGTH_MAX];
-};
-
-extern "C" void jumpOnError(j_common_ptr info)
-{
-    auto *errors = reinterpret_cast<JumpingErrors *>(info->err);
-    info->err->format_message(info, errors->message);
-    std::longjmp(errors->escape, 1);
-}
+using resources::JpegErrors;
 
 void Configure(jpeg_compress_struct &info, const QImage &rgb, int quality)
 {
@@ -43,11 +31,10 @@ void Configure(jpeg_compress_struct &info, const QImage &rgb, int quality)
 }
 
 // Plain C data only between setjmp and the libjpeg calls that may jump back.
-bool Compress(const QImage &rgb, std::FILE *file, int quality, JumpingErrors &errors)
+bool Compress(const QImage &rgb, std::FILE *file, int quality, JpegErrors &errors)
 {
     jpeg_compress_struct info{};
-    info.err = jpeg_std_error(&errors.base);
-    errors.base.error_exit = jumpOnError;
+    info.err = resources::UseJpegErrors(errors);
     if (setjmp(errors.escape) != 0) {
         jpeg_destroy_compress(&info);
         return false;
@@ -74,7 +61,7 @@ void WriteProgressiveJpeg(const QImage &image, const QString &path, int quality)
     std::FILE *file = std::fopen(path.toLocal8Bit().constData(), "wb");
     if (file == nullptr)
         throw std::runtime_error("cannot create " + path.toStdString());
-    JumpingErrors errors{};
+    JpegErrors errors{};
     const bool written = Compress(rgb, file, quality, errors);
     const bool closed = std::fclose(file) == 0;
     if (!written || !closed) {

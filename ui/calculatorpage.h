@@ -183,13 +183,3 @@ constexpr QLineEdit *CalculatorPage::*BoxShowing(calc::ResultField field)
     }
     return nullptr;
 }
-
-// The page's result boxes in the order they are written, that of calc::kResultOrder.
-inline std::array<QLineEdit *, calc::kResultOrder.size()> ResultBoxesInOrder(
-    const CalculatorPage &page)
-{
-    std::array<QLineEdit *, calc::kResultOrder.size()> boxes{};
-    for (std::size_t i = 0; i < boxes.size(); ++i)
-        boxes[i] = page.*BoxShowing(calc::kResultOrder[i]);
-    return boxes;
-}

@@ -67,6 +67,10 @@ void ShowBox(const QString &message) noexcept
 
 using Clock = std::chrono::steady_clock;
 
+ErrorClock g_clock = nullptr;
+
+Clock::time_point Now() { return g_clock ? g_clock() : Clock::now(); }
+
 // One message from one source, and when it last came (or its report was last closed).
 struct Burst {
     const QObject *source;
@@ -116,7 +120,7 @@ void ShowWaiting()
         state.waiting.pop_front();
         ShowBox(next.message);
         if (Burst *burst = FindBurst(next.source, next.message))
-            burst->lastSeen = Clock::now();
+            burst->lastSeen = Now();
     }
     state.open = false;
 }
@@ -125,7 +129,7 @@ void ShowReport(const QString &message) noexcept
 {
     try {
         Reports &state = State();
-        const auto now = Clock::now();
+        const auto now = Now();
         if (!state.open)
             ForgetQuietBursts(now);
         if (Burst *known = FindBurst(t_delivering, message)) {
@@ -174,6 +178,8 @@ void ForgetErrorBursts() noexcept
     State().bursts.clear();
     State().waiting.clear();
 }
+
+void SetErrorClock(ErrorClock now) noexcept { g_clock = now; }
 
 void SetReportCaption(const QString &caption) { StoredCaption() = caption; }
 

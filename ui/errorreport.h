@@ -37,6 +37,11 @@ void ReportUnknownError() noexcept;
 
 inline constexpr std::chrono::milliseconds kErrorQuietTime{1000};
 
+// The clock the quiet time is read from: the steady clock, or for a test that steps across
+// kErrorQuietTime exactly, one of its own (nullptr gives the steady clock back).
+using ErrorClock = std::chrono::steady_clock::time_point (*)();
+void SetErrorClock(ErrorClock now) noexcept;
+
 // Marks one event on its way to its receiver, for the report to tell where an error arose.
 // The application opens one around every event it delivers.
 class EventDelivery {

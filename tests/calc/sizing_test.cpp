@@ -53,6 +53,15 @@ const WorkedCase kWorkedCases[] = {
      {"0,24", "0,12", "50", "0,0066", "8,43", "68,3", "123,45"}},
     {"AreaRoundsUpToWhole", Inputs(70, 50, 5, "33,333", 150, Willo25_6),
      {"1,26", "1,82", "35", "0,1976", "15,33", "87,6", "175"}},
+    // Areas of three decimals, 4 x 83.37 x 0.15 = 50.022, 22 x 50.23 x 0.1 = 110.506 and
+    // 7 x 30.07 x 0.2 = 42.098 m²: the specific output divides by the area as computed, and
+    // would be 108,14, 149,49 and 113,59 divided by the area as shown.
+    {"SpecificOutputOfAreaRoundedDown", Inputs(60, 55, 5, "83,37", 150, Willo25_6),
+     {"3,88", "0,65", "4", "3,5531", "5,41", "108,13", "50,02"}},
+    {"SpecificOutputOfAreaRoundedUp", Inputs(90, 60, 5, "50,23", 100, Willo25_8),
+     {"2,15", "2,42", "22", "0,7647", "16,52", "149,5", "110,51"}},
+    {"SpecificOutputOfAreaRoundedUpWidePitch", Inputs(60, 60, 5, "30,07", 200, Willo25_4),
+     {"1,96", "2,03", "7", "0,388", "4,78", "113,6", "42,1"}},
     // The boiler branch loses 1.3000 m x 1.05 = 1.365 m, on the half: the double nearest to
     // 1.365 lies below it, so 1,36 (an allowance rounded to a double would give 1,37).
     {"AllowanceOnTheHalf", Inputs(50, 45, 5, "112", 100, Willo25_6),

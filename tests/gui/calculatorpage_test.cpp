@@ -21,11 +21,14 @@ namespace {
 
 const QString kNoticeText = QStringLiteral("Настроечная температура не должна превышать температуру котла!");
 
-// The result boxes in the order of the results: flow, resistance, circuits, manifold head,
-// heat output, specific output, area.
+// The result boxes in the order the page writes them: flow, resistance, circuits, manifold
+// head, heat output, specific output, area.
 std::array<QLineEdit *, 7> ResultBoxes(CalculatorPage &page)
 {
-    return ResultBoxesInOrder(page);
+    std::array<QLineEdit *, 7> boxes{};
+    for (std::size_t i = 0; i < boxes.size(); ++i)
+        boxes[i] = page.*BoxShowing(calc::kResultOrder[i]);
+    return boxes;
 }
 
 std::array<QString, 7> ResultTexts(CalculatorPage &page)

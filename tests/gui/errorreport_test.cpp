@@ -8,10 +8,15 @@
 #include "ui/errorreport.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QTest>
 #include <QTimer>
+#include <QWheelEvent>
+#include <QtTest/qtestspontaneevent.h>
 
+#include <functional>
+#include <memory>
 #include <stdexcept>
 
 namespace {
@@ -243,6 +248,147 @@ TEST_F(ErrorReportTest, TheSameErrorIsReportedAgainAfterAQuietTime)
     ExpectErrorReport();
     RunGuarded([] { throw calc::EOverflow(); });
     EXPECT_EQ(reports.size(), 2u);
+}
+
+// The bursts' clock, stepped by hand so that the quiet time of a second is met to the
+// millisecond.
+std::chrono::steady_clock::time_point g_now{};
+std::chrono::steady_clock::time_point SteppedNow() { return g_now; }
+
+using std::chrono_literals::operator""ms;
+
+class ErrorBurstTest : public GuiTest {
+protected:
+    void SetUp() override
+    {
+        SetErrorClock(SteppedNow);
+        GuiTest::SetUp();
+    }
+    void TearDown() override
+    {
+        GuiTest::TearDown();
+        SetErrorClock(nullptr);
+    }
+
+    static void Wait(std::chrono::milliseconds time) { g_now += time; }
+
+    // The same error, raised in a handler of an event on its way to source.
+    static void FailIn(const QObject &source)
+    {
+        const QEvent update(QEvent::UpdateRequest);
+        const EventDelivery delivery(&source, update);
+        RunGuarded([] { throw calc::EOverflow(); });
+    }
+
+    QObject place;
+    QObject otherPlace;
+};
+
+TEST_F(ErrorBurstTest, ShownAgainOnceAwayForTheQuietTime)
+{
+    ExpectErrorReport();
+    FailIn(place);
+    Wait(999ms);
+    FailIn(place);
+    EXPECT_EQ(reports.size(), 1u) << "back a millisecond early";
+    Wait(1000ms);
+    ExpectErrorReport();
+    FailIn(place);
+    EXPECT_EQ(reports.size(), 2u) << "back after exactly the quiet time";
+}
+
+TEST_F(ErrorBurstTest, EachReturnStartsTheQuietTimeAgain)
+{
+    ExpectErrorReport();
+    FailIn(place);
+    for (int i = 0; i < 3; ++i) {
+        Wait(999ms);
+        FailIn(place);
+    }
+    EXPECT_EQ(reports.size(), 1u);
+}
+
+TEST_F(ErrorBurstTest, QuietTimeStartsWhenTheReportIsClosed)
+{
+    ExpectErrorReport([] { Wait(5000ms); });  // the report read for five seconds
+    FailIn(place);
+    Wait(999ms);
+    FailIn(place);
+    EXPECT_EQ(reports.size(), 1u);
+}
+
+TEST_F(ErrorBurstTest, AnotherPlaceHasABurstOfItsOwn)
+{
+    ExpectErrorReport();
+    FailIn(place);
+    ExpectErrorReport();
+    FailIn(otherPlace);
+    FailIn(place);
+    FailIn(otherPlace);
+    EXPECT_EQ(reports.size(), 2u);
+}
+
+// An event on its way to a place, as the window system delivers the user's (spontaneous)
+// or as the program sends it itself.
+struct Action {
+    const char *name;
+    std::function<std::unique_ptr<QEvent>()> make;
+    bool spontaneous;
+    bool endsTheBurst;
+};
+
+std::unique_ptr<QEvent> Key(QEvent::Type type)
+{
+    return std::make_unique<QKeyEvent>(type, Qt::Key_Space, Qt::NoModifier);
+}
+
+std::unique_ptr<QEvent> Mouse(QEvent::Type type)
+{
+    return std::make_unique<QMouseEvent>(type, QPointF(1, 1), QPointF(1, 1), Qt::LeftButton,
+                                         Qt::LeftButton, Qt::NoModifier);
+}
+
+std::unique_ptr<QEvent> Wheel()
+{
+    return std::make_unique<QWheelEvent>(QPointF(1, 1), QPointF(1, 1), QPoint(), QPoint(0, -120),
+                                         Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+}
+
+const Action kActions[] = {
+    {"key press", [] { return Key(QEvent::KeyPress); }, true, true},
+    {"mouse press", [] { return Mouse(QEvent::MouseButtonPress); }, true, true},
+    {"double click", [] { return Mouse(QEvent::MouseButtonDblClick); }, true, true},
+    {"wheel", [] { return Wheel(); }, true, true},
+    {"key release", [] { return Key(QEvent::KeyRelease); }, true, false},
+    {"mouse release", [] { return Mouse(QEvent::MouseButtonRelease); }, true, false},
+    {"mouse move", [] { return Mouse(QEvent::MouseMove); }, true, false},
+    {"key press sent by the program", [] { return Key(QEvent::KeyPress); }, false, false},
+};
+
+void Deliver(const Action &action, const QObject &target)
+{
+    const std::unique_ptr<QEvent> event = action.make();
+    if (action.spontaneous)
+        QSpontaneKeyEvent::setSpontaneous(event.get());
+    const EventDelivery delivery(&target, *event);
+}
+
+TEST_F(ErrorBurstTest, ThePlacesOwnPressEndsItsBurst)
+{
+    for (const Action &action : kActions) {
+        ForgetErrorBursts();
+        reports.clear();
+        ExpectErrorReport();
+        FailIn(place);
+        Deliver(action, otherPlace);
+        FailIn(place);
+        EXPECT_EQ(reports.size(), 1u) << action.name << " elsewhere";
+        Deliver(action, place);
+        if (action.endsTheBurst)
+            ExpectErrorReport();
+        FailIn(place);
+        EXPECT_EQ(reports.size(), action.endsTheBurst ? 2u : 1u) << action.name;
+    }
 }
 
 TEST_F(ErrorReportTest, EveryPressThatFailsIsReported)

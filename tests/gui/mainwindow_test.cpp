@@ -87,11 +87,16 @@ TEST_F(MainWindowTest, CaptionAndMenuAsStored)
 
 TEST_F(MainWindowTest, StartsOnTheFirstTabOfEveryTabSet)
 {
-    // The layout itself was saved with other pages selected; FormCreate overrides them.
-    for (TabSet *tabSet : {Form().PageControl1, Form().PageControl2, Form().PageControl3,
-                           Form().PageControl4}) {
+    const auto tabSets = {Form().PageControl1, Form().PageControl2, Form().PageControl3,
+                          Form().PageControl4};
+    for (TabSet *tabSet : tabSets)
         EXPECT_EQ(tabSet->TabIndex(), 0) << tabSet->objectName().toStdString();
-    }
+    // FormCreate selects the first tabs whatever was selected before.
+    for (TabSet *tabSet : tabSets)
+        tabSet->SetTabIndex(tabSet->Count() - 1);
+    Form().FormCreate();
+    for (TabSet *tabSet : tabSets)
+        EXPECT_EQ(tabSet->TabIndex(), 0) << tabSet->objectName().toStdString();
     EXPECT_TRUE(Page().isVisible());
     EXPECT_TRUE(Form().PageControl2->Page(0)->isVisibleTo(Form().PageControl2));
     EXPECT_FALSE(Form().PageControl2->Page(3)->isVisibleTo(Form().PageControl2));

@@ -170,6 +170,12 @@ const CaptionText kCaptionTexts[] = {
     {Qt::yellow, Qt::yellow},                        // 8.0:1, readable
     {QColor(10, 10, 10), Qt::white},                 // a light scheme's near-black
     {QColor(128, 128, 128), Qt::white},              // 2.2:1
+    // At the threshold of 4.5:1, worked from the luminances: 4.500036:1 and 4.499996:1,
+    // then the greys either side of it, 4.524:1 and 4.476:1.
+    {QColor(207, 172, 255), QColor(207, 172, 255)},
+    {QColor(9, 203, 255), Qt::white},
+    {QColor(188, 188, 188), QColor(188, 188, 188)},
+    {QColor(187, 187, 187), Qt::white},
     {QColor(0, 0, 255), Qt::white},                  // the link's own blue
 };
 
