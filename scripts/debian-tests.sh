@@ -68,13 +68,21 @@ undo_mounts() {
       umount "$target" 2>/dev/null || umount -l "$target" 2>/dev/null || true
     done
 }
-# Whatever still runs inside the system (after a signal) is ended, so that nothing holds its mounts.
+# Whatever still runs inside the system (after a signal) is ended, so that nothing holds its
+# mounts; swept again while a build or a test run still forks new processes.
 end_system_processes() {
-  local pid
-  for pid in /proc/[0-9]*; do
-    [ "$(readlink "$pid/root" 2>/dev/null)" = "$system" ] && kill -KILL "${pid#/proc/}" 2>/dev/null
+  local pid sweep found
+  for sweep in 1 2 3 4 5 6 7 8 9 10; do
+    found=0
+    for pid in /proc/[0-9]*; do
+      if [ "$(readlink "$pid/root" 2>/dev/null)" = "$system" ]; then
+        kill -KILL "${pid#/proc/}" 2>/dev/null && found=1
+      fi
+    done
+    [ "$found" -eq 0 ] && return 0
+    sleep 0.5
   done
-  return 0
+  echo "debian-tests: processes inside $system did not end" >&2
 }
 cleanup() {
   local job
