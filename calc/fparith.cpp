@@ -3,27 +3,7 @@
 
 #include "calc/fparith.h"
 
-#include <cstdio>
-
-namespace calc::inline VARNELO_CALC_BACKEND {
-
-std::string Extended::ExactText() const
-{
-    const char *sign = SignBit() ? "-" : "";
-    if (IsNaN())
-        return "nan";
-    if (!IsFinite())
-        return std::string(sign) + "inf";
-    if (IsZero())
-        return std::string(sign) + "0";
-    char text[48];
-    std::snprintf(text, sizeof text, "%s0x%016llxp%d", sign,
-                  static_cast<unsigned long long>(ext::Significand(raw_)),
-                  ext::BinaryExponent(raw_) - 64);
-    return text;
-}
-
-namespace fp {
+namespace calc::inline VARNELO_CALC_BACKEND::fp {
 
 Ext Ln(const Ext &x)
 {
@@ -42,5 +22,4 @@ Ext Exp(const Ext &x)
     return result;
 }
 
-} // namespace fp
-} // namespace calc
+} // namespace calc::fp
