@@ -5,18 +5,18 @@
 
 namespace calc::inline VARNELO_CALC_BACKEND::fp {
 
-Ext Ln(const Ext &x)
+Extended Ln(const Extended &x)
 {
     if (x < 0)
         RaiseInvalidOp();
     if (x == 0)
         RaiseZeroDivide();
-    return Ext(ext::Log(x.raw()));
+    return Extended(ext::Log(x.raw()));
 }
 
-Ext Exp(const Ext &x)
+Extended Exp(const Extended &x)
 {
-    const Ext result(ext::Exp(x.Checked().raw()));
+    const Extended result(ext::Exp(x.Checked().raw()));
     if (!result.IsFinite())
         RaiseOverflow();
     return result;
