@@ -18,8 +18,8 @@ std::string Extended::ExactText() const
         return std::string(sign) + "0";
     char text[48];
     std::snprintf(text, sizeof text, "%s0x%016llxp%d", sign,
-                  static_cast<unsigned long long>(ext::Significand(raw_)),
-                  ext::BinaryExponent(raw_) - 64);
+                  static_cast<unsigned long long>(Backend::Significand(raw_)),
+                  Backend::BinaryExponent(raw_) - 64);
     return text;
 }
 

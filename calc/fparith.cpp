@@ -11,12 +11,12 @@ Extended Ln(const Extended &x)
         RaiseInvalidOp();
     if (x == 0)
         RaiseZeroDivide();
-    return Extended(ext::Log(x.raw()));
+    return Extended(Backend::Log(x.raw()));
 }
 
 Extended Exp(const Extended &x)
 {
-    const Extended result(ext::Exp(x.Checked().raw()));
+    const Extended result(Backend::Exp(x.Checked().raw()));
     if (!result.IsFinite())
         RaiseOverflow();
     return result;

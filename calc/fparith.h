@@ -34,10 +34,11 @@ inline double Store(const Extended &x)
 inline Extended RoundToWhole(const Extended &value)
 {
     const Extended twoTo63(0x1p63);  // exactly a double
-    if (!(ext::LessOrEqual((-twoTo63).raw(), value.raw()) && ext::Less(value.raw(), twoTo63.raw())))
+    if (!(Backend::LessOrEqual((-twoTo63).raw(), value.raw())
+          && Backend::Less(value.raw(), twoTo63.raw())))
         RaiseInvalidOp();
-    const Extended rounded(ext::NearestWhole(value.raw()));
-    if (ext::Equal(rounded.raw(), twoTo63.raw()))
+    const Extended rounded(Backend::NearestWhole(value.raw()));
+    if (Backend::Equal(rounded.raw(), twoTo63.raw()))
         RaiseInvalidOp();
     return rounded;
 }
