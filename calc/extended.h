@@ -120,12 +120,20 @@ public:
         return *this;
     }
 
-    const Backend::Raw &raw() const noexcept { return raw_; }
+private:
+    friend struct RawAccess;
     explicit Extended(const Backend::Raw &raw) noexcept : raw_(raw) {}
 
-private:
-
     Backend::Raw raw_;
+};
+
+// The back end's value inside an Extended, and an Extended made from one, for the few
+// operations built on the back end directly: those whose checks differ from the operators'
+// (fp::RoundToWhole, fp::Ln, fp::Exp) and the decimal conversions (numbers.cpp). Everything
+// else computes through Extended itself.
+struct RawAccess {
+    static const Backend::Raw &Of(const Extended &x) noexcept { return x.raw_; }
+    static Extended From(const Backend::Raw &raw) noexcept { return Extended(raw); }
 };
 
 } // namespace calc

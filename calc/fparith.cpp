@@ -11,12 +11,12 @@ Extended Ln(const Extended &x)
         RaiseInvalidOp();
     if (x == 0)
         RaiseZeroDivide();
-    return Extended(Backend::Log(x.raw()));
+    return RawAccess::From(Backend::Log(RawAccess::Of(x)));
 }
 
 Extended Exp(const Extended &x)
 {
-    const Extended result(Backend::Exp(x.Checked().raw()));
+    const Extended result = RawAccess::From(Backend::Exp(RawAccess::Of(x.Checked())));
     if (!result.IsFinite())
         RaiseOverflow();
     return result;

@@ -33,14 +33,16 @@ inline double Store(const Extended &x)
 // signed 64-bit range. Values that are not finite fail both tests and are out of range too.
 inline Extended RoundToWhole(const Extended &value)
 {
-    const Extended twoTo63(0x1p63);  // exactly a double
-    if (!(Backend::LessOrEqual((-twoTo63).raw(), value.raw())
-          && Backend::Less(value.raw(), twoTo63.raw())))
+    // Compared in the back end: Extended's comparisons would raise the fault behind a value
+    // that is not finite.
+    const Backend::Raw &raw = RawAccess::Of(value);
+    const Backend::Raw twoTo63 = Backend::FromDouble(0x1p63);  // exactly a double
+    if (!(Backend::LessOrEqual(Backend::Negate(twoTo63), raw) && Backend::Less(raw, twoTo63)))
         RaiseInvalidOp();
-    const Extended rounded(Backend::NearestWhole(value.raw()));
-    if (Backend::Equal(rounded.raw(), twoTo63.raw()))
+    const Backend::Raw rounded = Backend::NearestWhole(raw);
+    if (Backend::Equal(rounded, twoTo63))
         RaiseInvalidOp();
-    return rounded;
+    return RawAccess::From(rounded);
 }
 
 // x rounded to the decimals of `scale` (10^n): whole(x * scale) / scale, in extended.

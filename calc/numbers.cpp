@@ -150,8 +150,8 @@ constexpr std::int64_t kTenTo18 = 1'000'000'000'000'000'000;
 // The decimal exponent E with 10^(E-1) <= magnitude < 10^E, as a first guess.
 int DecimalExponentGuess(const Extended &magnitude)
 {
-    const Extended log10(Backend::Floor(Backend::Log10(magnitude.raw())));
-    return static_cast<int>(Backend::ToInt64(log10.raw())) + 1;
+    const Backend::Raw log10 = Backend::Floor(Backend::Log10(RawAccess::Of(magnitude)));
+    return static_cast<int>(Backend::ToInt64(log10)) + 1;
 }
 
 DecimalDigits DigitsOf(const Extended &magnitude)
@@ -172,7 +172,7 @@ DecimalDigits DigitsOf(const Extended &magnitude)
         exponent += move;
         lastMove = move;
     }
-    std::int64_t eighteen = Backend::ToInt64(Backend::NearestWhole(scaled.raw()));
+    std::int64_t eighteen = Backend::ToInt64(Backend::NearestWhole(RawAccess::Of(scaled)));
     if (eighteen == kTenTo18) {
         eighteen /= 10;
         ++exponent;
@@ -246,7 +246,7 @@ std::string NumberToText(const Extended &value)
 
 std::int64_t RoundToInteger(const Extended &value)
 {
-    return Backend::ToInt64(fp::RoundToWhole(value).raw());
+    return Backend::ToInt64(RawAccess::Of(fp::RoundToWhole(value)));
 }
 
 } // namespace calc
