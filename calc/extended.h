@@ -128,8 +128,8 @@ private:
 };
 
 // The back end's value inside an Extended, and an Extended made from one, for the few
-// operations built on the back end directly: those whose checks differ from the operators'
-// (fp::RoundToWhole, fp::Ln, fp::Exp) and the decimal conversions (numbers.cpp). Everything
+// operations built on the back end directly: the checked functions of fparith.h
+// (fp::RoundToWhole, fp::Ln, fp::Exp) and the decimal conversions of numbers.cpp. Everything
 // else computes through Extended itself.
 struct RawAccess {
     static const Backend::Raw &Of(const Extended &x) noexcept { return x.raw_; }
