@@ -27,6 +27,13 @@
 
 namespace calc::inline VARNELO_CALC_BACKEND {
 
+// The back end this core is built on (backend.h); both give ExtendedBackend.
+#if VARNELO_PORTABLE_EXTENDED
+using Backend = PortableBackend;
+#else
+using Backend = X87Backend;
+#endif
+
 class Extended;
 
 // The faults, out of line: they are the cold end of every checked operation.
@@ -42,41 +49,41 @@ namespace fp {
 class Extended {
 public:
     // Constant expressions on the x87 back end, so that constants fold into the arithmetic.
-    VARNELO_EXTENDED_CONSTEXPR Extended(double value) noexcept : raw_(ext::FromDouble(value)) {}
-    VARNELO_EXTENDED_CONSTEXPR Extended(int value) noexcept : raw_(ext::FromInt(value)) {}
+    VARNELO_EXTENDED_CONSTEXPR Extended(double value) noexcept : raw_(Backend::FromDouble(value)) {}
+    VARNELO_EXTENDED_CONSTEXPR Extended(int value) noexcept : raw_(Backend::FromInt(value)) {}
     explicit VARNELO_EXTENDED_CONSTEXPR Extended(Fraction f) noexcept
-        : raw_(ext::Quotient(f.numerator, f.denominator))
+        : raw_(Backend::Quotient(f.numerator, f.denominator))
     {
     }
 
     // The extended value nearest to a decimal or hexadecimal number text ("1e4608", "0x1p-63");
     // for constants and tests.
-    static Extended Nearest(const char *text) { return Extended(ext::Nearest(text)); }
-    static Extended Infinity() noexcept { return Extended(ext::Infinity()); }
-    static Extended NotANumber() noexcept { return Extended(ext::NotANumber()); }
+    static Extended Nearest(const char *text) { return Extended(Backend::Nearest(text)); }
+    static Extended Infinity() noexcept { return Extended(Backend::Infinity()); }
+    static Extended NotANumber() noexcept { return Extended(Backend::NotANumber()); }
 
-    bool IsFinite() const noexcept { return ext::IsFinite(raw_); }
-    bool IsNaN() const noexcept { return ext::IsNaN(raw_); }
-    bool IsZero() const noexcept { return ext::IsZero(raw_); }
-    bool SignBit() const noexcept { return ext::SignBit(raw_); }
+    bool IsFinite() const noexcept { return Backend::IsFinite(raw_); }
+    bool IsNaN() const noexcept { return Backend::IsNaN(raw_); }
+    bool IsZero() const noexcept { return Backend::IsZero(raw_); }
+    bool SignBit() const noexcept { return Backend::SignBit(raw_); }
     // The exact value as text, "-0x<64-bit significand>p<exponent>" (value = significand *
     // 2^exponent), "0", "-0", "inf", "-inf" or "nan": the same on both back ends.
     std::string ExactText() const;
     // The double nearest to the value, without the overflow check of fp::Store.
-    double ApproximateDouble() const noexcept { return ext::ToDouble(raw_); }
+    double ApproximateDouble() const noexcept { return Backend::ToDouble(raw_); }
 
-    Extended operator-() const noexcept { return Extended(ext::Negate(raw_)); }
+    Extended operator-() const noexcept { return Extended(Backend::Negate(raw_)); }
     friend Extended operator+(const Extended &a, const Extended &b)
     {
-        return Extended(ext::Add(a.raw_, b.raw_));
+        return Extended(Backend::Add(a.raw_, b.raw_));
     }
     friend Extended operator-(const Extended &a, const Extended &b)
     {
-        return Extended(ext::Subtract(a.raw_, b.raw_));
+        return Extended(Backend::Subtract(a.raw_, b.raw_));
     }
     friend Extended operator*(const Extended &a, const Extended &b)
     {
-        return Extended(ext::Multiply(a.raw_, b.raw_));
+        return Extended(Backend::Multiply(a.raw_, b.raw_));
     }
     // A finite number divided by zero is raised here; the quotient would be used otherwise.
     friend Extended operator/(const Extended &a, const Extended &b)
@@ -86,23 +93,23 @@ public:
                 fp::RaiseInvalidOp();
             fp::RaiseZeroDivide();
         }
-        return Extended(ext::Divide(a.raw_, b.raw_));
+        return Extended(Backend::Divide(a.raw_, b.raw_));
     }
 
     // Comparisons raise the fault behind an operand that is not finite.
     friend bool operator<(const Extended &a, const Extended &b)
     {
-        return ext::Less(a.Checked().raw_, b.Checked().raw_);
+        return Backend::Less(a.Checked().raw_, b.Checked().raw_);
     }
     friend bool operator<=(const Extended &a, const Extended &b)
     {
-        return ext::LessOrEqual(a.Checked().raw_, b.Checked().raw_);
+        return Backend::LessOrEqual(a.Checked().raw_, b.Checked().raw_);
     }
     friend bool operator>(const Extended &a, const Extended &b) { return b < a; }
     friend bool operator>=(const Extended &a, const Extended &b) { return b <= a; }
     friend bool operator==(const Extended &a, const Extended &b)
     {
-        return ext::Equal(a.Checked().raw_, b.Checked().raw_);
+        return Backend::Equal(a.Checked().raw_, b.Checked().raw_);
     }
 
     // The value itself; the fault behind it when it is not finite.
@@ -113,12 +120,20 @@ public:
         return *this;
     }
 
-    const ext::Raw &raw() const noexcept { return raw_; }
-    explicit Extended(const ext::Raw &raw) noexcept : raw_(raw) {}
-
 private:
+    friend struct RawAccess;
+    explicit Extended(const Backend::Raw &raw) noexcept : raw_(raw) {}
 
-    ext::Raw raw_;
+    Backend::Raw raw_;
+};
+
+// The back end's value inside an Extended, and an Extended made from one, for the few
+// operations built on the back end directly: the checked functions of fparith.h
+// (fp::RoundToWhole, fp::Ln, fp::Exp) and the decimal conversions of numbers.cpp. Everything
+// else computes through Extended itself.
+struct RawAccess {
+    static const Backend::Raw &Of(const Extended &x) noexcept { return x.raw_; }
+    static Extended From(const Backend::Raw &raw) noexcept { return Extended(raw); }
 };
 
 } // namespace calc

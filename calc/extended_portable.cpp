@@ -7,8 +7,10 @@
 
 #include <mpfr.h>
 
-namespace calc::inline VARNELO_CALC_BACKEND::ext {
+namespace calc::inline VARNELO_CALC_BACKEND {
 namespace {
+
+using Raw = PortableBackend::Raw;
 
 constexpr mpfr_prec_t kPrecision = 64;
 // MPFR writes a value as 0.1xxx * 2^e: the largest extended value is just below 2^16384, the
@@ -89,8 +91,8 @@ Raw Binary(Operation operation, const Raw &a, const Raw &b) noexcept
 // of either sign are equal): by sign, then by magnitude.
 int Compare(const Raw &a, const Raw &b) noexcept
 {
-    const int signA = IsZero(a) ? 0 : (a.kind < 0 ? -1 : 1);
-    const int signB = IsZero(b) ? 0 : (b.kind < 0 ? -1 : 1);
+    const int signA = PortableBackend::IsZero(a) ? 0 : (a.kind < 0 ? -1 : 1);
+    const int signB = PortableBackend::IsZero(b) ? 0 : (b.kind < 0 ? -1 : 1);
     if (signA != signB || signA == 0)
         return signA - signB;
     const int magnitude = a.exponent != b.exponent ? (a.exponent < b.exponent ? -1 : 1)
@@ -101,7 +103,7 @@ int Compare(const Raw &a, const Raw &b) noexcept
 
 } // namespace
 
-Raw FromDouble(double v) noexcept
+Raw PortableBackend::FromDouble(double v) noexcept
 {
     // A finite double is exact at 64 bits; with 64-bit limbs its significand is written
     // directly, as MPFR keeps it (the top bit set), which spares mpfr_set_d's general path.
@@ -117,9 +119,9 @@ Raw FromDouble(double v) noexcept
     return r.Done(mpfr_set_d(r.get(), v, MPFR_RNDN));
 }
 
-Raw FromInt(int v) noexcept { return FromDouble(v); }
+Raw PortableBackend::FromInt(int v) noexcept { return FromDouble(v); }
 
-Raw Quotient(long long n, long long d) noexcept
+Raw PortableBackend::Quotient(long long n, long long d) noexcept
 {
     // One rounding: numerator and denominator are exact at 64 bits.
     Result numerator;
@@ -130,80 +132,100 @@ Raw Quotient(long long n, long long d) noexcept
     return r.Done(mpfr_div(r.get(), numerator.get(), denominator.get(), MPFR_RNDN));
 }
 
-Raw Nearest(const char *text)
+Raw PortableBackend::Nearest(const char *text)
 {
     Result r;
     return r.Done(mpfr_strtofr(r.get(), text, nullptr, 0, MPFR_RNDN));
 }
 
-Raw Infinity() noexcept
+Raw PortableBackend::Infinity() noexcept
 {
     Result r;
     mpfr_set_inf(r.get(), 1);
     return r.Done(0);
 }
 
-Raw NotANumber() noexcept
+Raw PortableBackend::NotANumber() noexcept
 {
     Result r;
     mpfr_set_nan(r.get());
     return r.Done(0);
 }
 
-bool IsFinite(const Raw &a) noexcept
+bool PortableBackend::IsFinite(const Raw &a) noexcept
 {
     return KindOf(a) == MPFR_REGULAR_KIND || KindOf(a) == MPFR_ZERO_KIND;
 }
-bool IsNaN(const Raw &a) noexcept { return KindOf(a) == MPFR_NAN_KIND; }
-bool IsZero(const Raw &a) noexcept { return KindOf(a) == MPFR_ZERO_KIND; }
-bool SignBit(const Raw &a) noexcept { return a.kind < 0; }
-double ToDouble(const Raw &a) noexcept { return mpfr_get_d(View(a).get(), MPFR_RNDN); }
-
-Raw Negate(const Raw &a) noexcept { return Unary(mpfr_neg, a); }
-Raw Add(const Raw &a, const Raw &b) noexcept { return Binary(mpfr_add, a, b); }
-Raw Subtract(const Raw &a, const Raw &b) noexcept { return Binary(mpfr_sub, a, b); }
-Raw Multiply(const Raw &a, const Raw &b) noexcept { return Binary(mpfr_mul, a, b); }
-Raw Divide(const Raw &a, const Raw &b) noexcept { return Binary(mpfr_div, a, b); }
-bool Less(const Raw &a, const Raw &b) noexcept
+bool PortableBackend::IsNaN(const Raw &a) noexcept { return KindOf(a) == MPFR_NAN_KIND; }
+bool PortableBackend::IsZero(const Raw &a) noexcept { return KindOf(a) == MPFR_ZERO_KIND; }
+bool PortableBackend::SignBit(const Raw &a) noexcept { return a.kind < 0; }
+double PortableBackend::ToDouble(const Raw &a) noexcept
 {
-    return IsFinite(a) && IsFinite(b) ? Compare(a, b) < 0 : mpfr_less_p(View(a).get(), View(b).get());
+    return mpfr_get_d(View(a).get(), MPFR_RNDN);
 }
 
-bool LessOrEqual(const Raw &a, const Raw &b) noexcept
+Raw PortableBackend::Negate(const Raw &a) noexcept { return Unary(mpfr_neg, a); }
+Raw PortableBackend::Add(const Raw &a, const Raw &b) noexcept
+{
+    return Binary(mpfr_add, a, b);
+}
+Raw PortableBackend::Subtract(const Raw &a, const Raw &b) noexcept
+{
+    return Binary(mpfr_sub, a, b);
+}
+Raw PortableBackend::Multiply(const Raw &a, const Raw &b) noexcept
+{
+    return Binary(mpfr_mul, a, b);
+}
+Raw PortableBackend::Divide(const Raw &a, const Raw &b) noexcept
+{
+    return Binary(mpfr_div, a, b);
+}
+
+bool PortableBackend::Less(const Raw &a, const Raw &b) noexcept
+{
+    return IsFinite(a) && IsFinite(b) ? Compare(a, b) < 0
+                                      : mpfr_less_p(View(a).get(), View(b).get());
+}
+
+bool PortableBackend::LessOrEqual(const Raw &a, const Raw &b) noexcept
 {
     return IsFinite(a) && IsFinite(b) ? Compare(a, b) <= 0
                                       : mpfr_lessequal_p(View(a).get(), View(b).get());
 }
 
-bool Equal(const Raw &a, const Raw &b) noexcept
+bool PortableBackend::Equal(const Raw &a, const Raw &b) noexcept
 {
     return IsFinite(a) && IsFinite(b) ? Compare(a, b) == 0
                                       : mpfr_equal_p(View(a).get(), View(b).get());
 }
 
-Raw NearestWhole(const Raw &a) noexcept
+Raw PortableBackend::NearestWhole(const Raw &a) noexcept
 {
     // MPFR_RNDN rounds a halfway case to the even whole number.
     Result r;
     return r.Done(mpfr_rint(r.get(), View(a).get(), MPFR_RNDN));
 }
 
-long long ToInt64(const Raw &a) noexcept { return mpfr_get_sj(View(a).get(), MPFR_RNDN); }
+long long PortableBackend::ToInt64(const Raw &a) noexcept
+{
+    return mpfr_get_sj(View(a).get(), MPFR_RNDN);
+}
 
-int BinaryExponent(const Raw &a) noexcept { return static_cast<int>(a.exponent); }
+int PortableBackend::BinaryExponent(const Raw &a) noexcept { return static_cast<int>(a.exponent); }
 
 // The limbs, least significant first, fill the 64 bits as one number on a little-endian
 // processor, and are that number on one with 64-bit limbs.
-std::uint64_t Significand(const Raw &a) noexcept { return a.significand; }
+std::uint64_t PortableBackend::Significand(const Raw &a) noexcept { return a.significand; }
 
-Raw Log(const Raw &a) noexcept { return Unary(mpfr_log, a); }
-Raw Exp(const Raw &a) noexcept { return Unary(mpfr_exp, a); }
-Raw Log10(const Raw &a) noexcept { return Unary(mpfr_log10, a); }
+Raw PortableBackend::Log(const Raw &a) noexcept { return Unary(mpfr_log, a); }
+Raw PortableBackend::Exp(const Raw &a) noexcept { return Unary(mpfr_exp, a); }
+Raw PortableBackend::Log10(const Raw &a) noexcept { return Unary(mpfr_log10, a); }
 
-Raw Floor(const Raw &a) noexcept
+Raw PortableBackend::Floor(const Raw &a) noexcept
 {
     Result r;
     return r.Done(mpfr_floor(r.get(), View(a).get()));
 }
 
-} // namespace calc::ext
+} // namespace calc

@@ -3,44 +3,23 @@
 
 #include "calc/fparith.h"
 
-#include <cstdio>
+namespace calc::inline VARNELO_CALC_BACKEND::fp {
 
-namespace calc::inline VARNELO_CALC_BACKEND {
-
-std::string Extended::ExactText() const
-{
-    const char *sign = SignBit() ? "-" : "";
-    if (IsNaN())
-        return "nan";
-    if (!IsFinite())
-        return std::string(sign) + "inf";
-    if (IsZero())
-        return std::string(sign) + "0";
-    char text[48];
-    std::snprintf(text, sizeof text, "%s0x%016llxp%d", sign,
-                  static_cast<unsigned long long>(ext::Significand(raw_)),
-                  ext::BinaryExponent(raw_) - 64);
-    return text;
-}
-
-namespace fp {
-
-Ext Ln(const Ext &x)
+Extended Ln(const Extended &x)
 {
     if (x < 0)
         RaiseInvalidOp();
     if (x == 0)
         RaiseZeroDivide();
-    return Ext(ext::Log(x.raw()));
+    return RawAccess::From(Backend::Log(RawAccess::Of(x)));
 }
 
-Ext Exp(const Ext &x)
+Extended Exp(const Extended &x)
 {
-    const Ext result(ext::Exp(x.Checked().raw()));
+    const Extended result = RawAccess::From(Backend::Exp(RawAccess::Of(x.Checked())));
     if (!result.IsFinite())
         RaiseOverflow();
     return result;
 }
 
-} // namespace fp
-} // namespace calc
+} // namespace calc::fp

@@ -20,41 +20,42 @@
 
 namespace calc::inline VARNELO_CALC_BACKEND::fp {
 
-using Ext = Extended;
-
 // Stores an extended value as a double; a finite value beyond the double range overflows.
-inline double Store(const Ext &x)
+inline double Store(const Extended &x)
 {
     const double stored = x.ApproximateDouble();
     if (__builtin_expect(!(stored - stored == 0), 0))
-        RaiseFaultOf(x.IsFinite() ? Ext::Infinity() : x);
+        RaiseFaultOf(x.IsFinite() ? Extended::Infinity() : x);
     return stored;
 }
 
 // The nearest whole number, ties to even, kept in extended; EInvalidOp unless it lies in the
 // signed 64-bit range. Values that are not finite fail both tests and are out of range too.
-inline Ext RoundToWhole(const Ext &value)
+inline Extended RoundToWhole(const Extended &value)
 {
-    const Ext twoTo63(0x1p63);  // exactly a double
-    if (!(ext::LessOrEqual((-twoTo63).raw(), value.raw()) && ext::Less(value.raw(), twoTo63.raw())))
+    // Compared in the back end: Extended's comparisons would raise the fault behind a value
+    // that is not finite.
+    const Backend::Raw &raw = RawAccess::Of(value);
+    const Backend::Raw twoTo63 = Backend::FromDouble(0x1p63);  // exactly a double
+    if (!(Backend::LessOrEqual(Backend::Negate(twoTo63), raw) && Backend::Less(raw, twoTo63)))
         RaiseInvalidOp();
-    const Ext rounded(ext::NearestWhole(value.raw()));
-    if (ext::Equal(rounded.raw(), twoTo63.raw()))
+    const Backend::Raw rounded = Backend::NearestWhole(raw);
+    if (Backend::Equal(rounded, twoTo63))
         RaiseInvalidOp();
-    return rounded;
+    return RawAccess::From(rounded);
 }
 
 // x rounded to the decimals of `scale` (10^n): whole(x * scale) / scale, in extended.
-inline Ext RoundedToScale(const Ext &x, const Ext &scale)
+inline Extended RoundedToScale(const Extended &x, const Extended &scale)
 {
     return RoundToWhole(x * scale) / scale;
 }
 
 // Natural logarithm: invalid for a negative or not-a-number argument, a division by zero for 0.
-Ext Ln(const Ext &x);
+Extended Ln(const Extended &x);
 
 // e raised to x: overflows beyond the extended range; underflow gives 0 silently.
-Ext Exp(const Ext &x);
+Extended Exp(const Extended &x);
 
 // Forgets the overflows the arithmetic noted (TextToNumber's silent ones).
 void ClearFaultFlags() noexcept;

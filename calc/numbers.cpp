@@ -15,34 +15,32 @@ namespace {
 
 char g_decimalMark = '.';
 
-using fp::Ext;
-
 // 10^(step n) for n = 0..count-1, each the extended value nearest to it.
-std::vector<Ext> PowersOfTen(int step, int count)
+std::vector<Extended> PowersOfTen(int step, int count)
 {
-    std::vector<Ext> powers;
+    std::vector<Extended> powers;
     for (int n = 0; n < count; ++n)
-        powers.push_back(Ext::Nearest(("1e" + std::to_string(step * n)).c_str()));
+        powers.push_back(Extended::Nearest(("1e" + std::to_string(step * n)).c_str()));
     return powers;
 }
 
 // The three tables of factors; made on first use.
 struct ScaleFactors {
-    std::vector<Ext> one = PowersOfTen(1, 32);
-    std::vector<Ext> thirtyTwo = PowersOfTen(32, 16);
-    std::vector<Ext> fiveHundredTwelve = PowersOfTen(512, 10);
+    std::vector<Extended> one = PowersOfTen(1, 32);
+    std::vector<Extended> thirtyTwo = PowersOfTen(32, 16);
+    std::vector<Extended> fiveHundredTwelve = PowersOfTen(512, 10);
 };
 
 constexpr int kMaxPowerOfTen = 512 * 10 - 1;
 
 // Multiplies (k > 0) or divides (k < 0) by 10^|k|, applied as up to three factors in the
 // order 10^(|k| mod 32), 10^(32 ((|k| div 32) mod 16)), 10^(512 (|k| div 512)).
-Ext ScaleByPowerOfTen(Ext value, long long k)
+Extended ScaleByPowerOfTen(Extended value, long long k)
 {
     static const ScaleFactors powers;
     const long long n = std::llabs(k);
     const std::array<int, 3> positions = {int(n % 32), int((n / 32) % 16), int(n / 512)};
-    const std::array<const Ext *, 3> factors = {&powers.one[positions[0]],
+    const std::array<const Extended *, 3> factors = {&powers.one[positions[0]],
                                                 &powers.thirtyTwo[positions[1]],
                                                 &powers.fiveHundredTwelve[positions[2]]};
     for (std::size_t i = 0; i < factors.size(); ++i) {
@@ -57,7 +55,7 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 struct NumberText {
     bool negative = false;
-    Ext digits = 0;               // every digit of integer and fraction part, as one number
+    Extended digits = 0;  // every digit of integer and fraction part, as one number
     long long fractionDigits = 0;
     long long exponent = 0;
     bool overflowed = false;
@@ -126,12 +124,12 @@ private:
     std::size_t pos_ = 0;
 };
 
-Ext ValueOf(const NumberText &number, bool &faulted)
+Extended ValueOf(const NumberText &number, bool &faulted)
 {
     const long long k = number.exponent - number.fractionDigits;
-    Ext value = 0;
+    Extended value = 0;
     if (k > kMaxPowerOfTen)
-        value = Ext::Infinity();
+        value = Extended::Infinity();
     else if (k > -kMaxPowerOfTen - 1)
         value = ScaleByPowerOfTen(number.digits, k);
     faulted = number.overflowed || !value.IsFinite();
@@ -150,19 +148,19 @@ constexpr std::int64_t kTenTo17 = 100'000'000'000'000'000;
 constexpr std::int64_t kTenTo18 = 1'000'000'000'000'000'000;
 
 // The decimal exponent E with 10^(E-1) <= magnitude < 10^E, as a first guess.
-int DecimalExponentGuess(const Ext &magnitude)
+int DecimalExponentGuess(const Extended &magnitude)
 {
-    const Ext log10(ext::Floor(ext::Log10(magnitude.raw())));
-    return static_cast<int>(ext::ToInt64(log10.raw())) + 1;
+    const Backend::Raw log10 = Backend::Floor(Backend::Log10(RawAccess::Of(magnitude)));
+    return static_cast<int>(Backend::ToInt64(log10)) + 1;
 }
 
-DecimalDigits DigitsOf(const Ext &magnitude)
+DecimalDigits DigitsOf(const Extended &magnitude)
 {
     // First to 18 significant digits: scale into [10^17, 10^18) and round, ties to even.
-    static const Ext kLowest(Fraction{kTenTo17, 1});
-    static const Ext kBeyond(Fraction{kTenTo18, 1});
+    static const Extended kLowest(Fraction{kTenTo17, 1});
+    static const Extended kBeyond(Fraction{kTenTo18, 1});
     int exponent = DecimalExponentGuess(magnitude);
-    Ext scaled = 0;
+    Extended scaled = 0;
     int lastMove = 0;
     for (int attempt = 0; attempt < 4; ++attempt) {
         scaled = ScaleByPowerOfTen(magnitude, 18 - exponent);
@@ -174,7 +172,7 @@ DecimalDigits DigitsOf(const Ext &magnitude)
         exponent += move;
         lastMove = move;
     }
-    std::int64_t eighteen = ext::ToInt64(ext::NearestWhole(scaled.raw()));
+    std::int64_t eighteen = Backend::ToInt64(Backend::NearestWhole(RawAccess::Of(scaled)));
     if (eighteen == kTenTo18) {
         eighteen /= 10;
         ++exponent;
@@ -224,7 +222,7 @@ Extended TextToNumber(const std::string &text)
     // The arithmetic above ran silently; a fault shows as an infinite value. Leave no pending
     // flag behind.
     bool faulted = false;
-    const Ext value = ValueOf(number, faulted);
+    const Extended value = ValueOf(number, faulted);
     fp::ClearFaultFlags();
     if (faulted)
         throw EConvertError(text);
@@ -248,7 +246,7 @@ std::string NumberToText(const Extended &value)
 
 std::int64_t RoundToInteger(const Extended &value)
 {
-    return ext::ToInt64(fp::RoundToWhole(value).raw());
+    return Backend::ToInt64(RawAccess::Of(fp::RoundToWhole(value)));
 }
 
 } // namespace calc

@@ -15,7 +15,6 @@
 
 namespace calc::inline VARNELO_CALC_BACKEND {
 
-using fp::Ext;
 using fp::Store;
 
 namespace {
@@ -33,7 +32,7 @@ void CheckSelections(const SizingInputs &in)
         throw Exception("Selection index out of range");
 }
 
-double RoundedToHundredths(Ext x)
+double RoundedToHundredths(Extended x)
 {
     return Store(fp::RoundedToScale(x, 100));
 }
@@ -49,19 +48,19 @@ double ReadPipeLength(const std::string &typed)
 // The flow (l/min) that carries `power` (L q 10) at a temperature difference `kelvin`.
 double FlowFor(double power, int kelvin)
 {
-    return Store(Ext(power) / (kWaterHeatConstant * kelvin) / 60);
+    return Store(Extended(power) / (kWaterHeatConstant * kelvin) / 60);
 }
 
-const Ext kAllowance(kBoilerBranchAllowance);
+const Extended kAllowance(kBoilerBranchAllowance);
 
 // Unit loss of the mixing unit at `circuits` circuits: the larger of its two branches.
 [[gnu::flatten]] double UnitLossAt(int circuits, double flow, double boilerShare,
                                    double recirculationShare)
 {
-    const double boilerFlow = Store(Ext(circuits) * flow * boilerShare);
+    const double boilerFlow = Store(Extended(circuits) * flow * boilerShare);
     const double boilerLoss = Store(
-        Ext(formulkms(boilerFlow, kUnitBranchDiameter, kBoilerBranchZeta)) * kAllowance);
-    const double recirculationFlow = Store(Ext(circuits) * flow * recirculationShare);
+        Extended(formulkms(boilerFlow, kUnitBranchDiameter, kBoilerBranchZeta)) * kAllowance);
+    const double recirculationFlow = Store(Extended(circuits) * flow * recirculationShare);
     const double recirculationLoss =
         formulkms(recirculationFlow, kUnitBranchDiameter, kRecirculationBranchZeta);
     return boilerLoss >= recirculationLoss ? boilerLoss : recirculationLoss;
@@ -78,14 +77,14 @@ struct CircuitSearch {
 CircuitSearch SearchCircuits(double flow, double frictionHead, double boilerShare,
                              double recirculationShare, const PumpLine &pump)
 {
-    const Ext slope(pump.slope);
+    const Extended slope(pump.slope);
     CircuitSearch found;
     for (int i = 1; i <= kMostCircuits; ++i) {
         const double unitLoss = UnitLossAt(i, flow, boilerShare, recirculationShare);
-        const double totalHead = Store(Ext(frictionHead) + unitLoss);
-        const double pumpFlow = Store(Ext(pump.atZeroHead) - slope * totalHead);
-        const Ext capacity = Ext(pumpFlow) / 60 * 1000 / flow;
-        if (i == 1 || Ext(i) < capacity)
+        const double totalHead = Store(Extended(frictionHead) + unitLoss);
+        const double pumpFlow = Store(Extended(pump.atZeroHead) - slope * totalHead);
+        const Extended capacity = Extended(pumpFlow) / 60 * 1000 / flow;
+        if (i == 1 || Extended(i) < capacity)
             found = {double(i), unitLoss};
     }
     return found;
@@ -106,7 +105,7 @@ SizingOutcome SizeMixingUnit(const SizingInputs &in, SizingResults &out)
 
     const int drop = kTemperatureDrops.ValueAt(in.TempDropIndex);
     const int heat = kHeatTable[in.PitchIndex][in.SetTempIndex][in.TempDropIndex];
-    const double power = Store(Ext(length) * heat * 10);
+    const double power = Store(Extended(length) * heat * 10);
     const double flow = FlowFor(power, drop);
     out.CircuitFlow = RoundedToHundredths(flow);
 
@@ -114,10 +113,11 @@ SizingOutcome SizeMixingUnit(const SizingInputs &in, SizingResults &out)
         formul(kFloorPipe.roughness, kWaterViscosity, flow, kFloorPipe.innerDiameter, length);
     const double boilerDifference = boilerTemperature - (setTemperature - drop);
     const double boilerFlow = FlowFor(power, int(boilerDifference));
-    const double recirculationFlow = Store(Ext(flow) - boilerFlow);
-    const double boilerShare = Store(Ext(boilerFlow) / (Ext(boilerFlow) + recirculationFlow));
+    const double recirculationFlow = Store(Extended(flow) - boilerFlow);
+    const double boilerShare =
+        Store(Extended(boilerFlow) / (Extended(boilerFlow) + recirculationFlow));
     const double recirculationShare =
-        Store(Ext(recirculationFlow) / (Ext(boilerFlow) + recirculationFlow));
+        Store(Extended(recirculationFlow) / (Extended(boilerFlow) + recirculationFlow));
 
     const CircuitSearch search = SearchCircuits(flow, frictionHead, boilerShare,
                                                 recirculationShare, kPumps.ValueAt(in.PumpIndex));
@@ -125,10 +125,11 @@ SizingOutcome SizeMixingUnit(const SizingInputs &in, SizingResults &out)
     out.MaxCircuits = search.circuits;
     out.ManifoldHead = frictionHead;
 
-    const double heatPerMetre = Store(Ext(heat) / 100);
-    out.HeatOutput = RoundedToHundredths(Ext(search.circuits) * heatPerMetre * length / 1000);
-    const double area = Store(Ext(search.circuits) * length * pitch / 1000);
-    out.SpecificOutput = RoundedToHundredths(Ext(search.circuits) * heatPerMetre * length / area);
+    const double heatPerMetre = Store(Extended(heat) / 100);
+    out.HeatOutput = RoundedToHundredths(Extended(search.circuits) * heatPerMetre * length / 1000);
+    const double area = Store(Extended(search.circuits) * length * pitch / 1000);
+    out.SpecificOutput =
+        RoundedToHundredths(Extended(search.circuits) * heatPerMetre * length / area);
     out.Area = RoundedToHundredths(area);
     return SizingOutcome::Computed;
 }

@@ -13,8 +13,6 @@
 #include "extended_values.h"
 
 using namespace calc;
-using fp::Ext;
-
 namespace {
 
 template <typename Error>
@@ -31,30 +29,30 @@ void ExpectFault(const std::function<void()> &operation, const char *message)
 
 TEST(CheckedArithmetic, FaultsRaiseTheirErrorClasses)
 {
-    const Ext zero = 0;
-    ExpectFault<EZeroDivide>([&] { (void)(Ext(1) / zero); }, "Floating point division by zero");
-    ExpectFault<EInvalidOp>([&] { (void)(Ext(0) / zero); }, "Invalid floating point operation");
+    const Extended zero = 0;
+    ExpectFault<EZeroDivide>([&] { (void)(Extended(1) / zero); }, "Floating point division by zero");
+    ExpectFault<EInvalidOp>([&] { (void)(Extended(0) / zero); }, "Invalid floating point operation");
     ExpectFault<EZeroDivide>([&] { (void)fp::Ln(zero); }, "Floating point division by zero");
-    ExpectFault<EInvalidOp>([&] { (void)fp::Ln(Ext(-1)); }, "Invalid floating point operation");
+    ExpectFault<EInvalidOp>([&] { (void)fp::Ln(Extended(-1)); }, "Invalid floating point operation");
     ExpectFault<EOverflow>([&] { (void)fp::Store(X("1e4000") * X("1e4000")); }, "Floating point overflow");
     ExpectFault<EOverflow>([&] { (void)fp::Store(X("1e400")); }, "Floating point overflow");
-    ExpectFault<EOverflow>([&] { (void)fp::Exp(Ext(20000)); }, "Floating point overflow");
-    const Ext inf = Ext::Infinity();
-    ExpectFault<EOverflow>([&] { (void)(inf < Ext(1)); }, "Floating point overflow");
+    ExpectFault<EOverflow>([&] { (void)fp::Exp(Extended(20000)); }, "Floating point overflow");
+    const Extended inf = Extended::Infinity();
+    ExpectFault<EOverflow>([&] { (void)(inf < Extended(1)); }, "Floating point overflow");
     ExpectFault<EInvalidOp>([&] { (void)fp::Store(inf - inf); }, "Invalid floating point operation");
     ExpectFault<EInvalidOp>([&] { (void)fp::Store(zero * inf); }, "Invalid floating point operation");
-    const Ext nan = Ext::NotANumber();
-    ExpectFault<EInvalidOp>([&] { (void)fp::Store(nan + Ext(1)); }, "Invalid floating point operation");
-    ExpectFault<EInvalidOp>([&] { (void)(nan < Ext(1)); }, "Invalid floating point operation");
+    const Extended nan = Extended::NotANumber();
+    ExpectFault<EInvalidOp>([&] { (void)fp::Store(nan + Extended(1)); }, "Invalid floating point operation");
+    ExpectFault<EInvalidOp>([&] { (void)(nan < Extended(1)); }, "Invalid floating point operation");
 }
 
 TEST(CheckedArithmetic, AnOverflowIsReportedEvenWhenItsInfinityTurnsIntoNotANumber)
 {
-    const Ext huge = X("1e4000");
+    const Extended huge = X("1e4000");
     ExpectFault<EOverflow>([&] { (void)fp::Store(huge * huge - huge * huge); },
                            "Floating point overflow");
     // The fault left nothing behind: the same kind of expression without overflow is invalid.
-    const Ext inf = Ext::Infinity();
+    const Extended inf = Extended::Infinity();
     ExpectFault<EInvalidOp>([&] { (void)fp::Store(inf - inf); },
                             "Invalid floating point operation");
 }
@@ -63,7 +61,7 @@ TEST(CheckedArithmetic, UnderflowIsSilent)
 {
     EXPECT_EQ(fp::Store(X("1e-4000")), 0);
     EXPECT_GT(X("1e-4940") / X("1e10"), 0);  // denormal extended
-    EXPECT_EQ(fp::Exp(Ext(-20000)), 0);
+    EXPECT_EQ(fp::Exp(Extended(-20000)), 0);
     EXPECT_GT(fp::Store(X("1e-310")), 0);  // denormal double
 }
 
@@ -71,18 +69,18 @@ TEST(CheckedArithmetic, UnderflowIsSilent)
 // subnormals down to 2^-16445 rounded to even, the largest value just below 2^16384.
 TEST(ExtendedFormat, PrecisionRangeAndSubnormals)
 {
-    EXPECT_NE(Ext(1) + X("0x1p-63"), 1);
-    EXPECT_EQ(Ext(1) + X("0x1p-64"), 1);                      // a tie goes to the even 1
-    EXPECT_EQ(Ext(1) + X("0x1.8p-64"), Ext(1) + X("0x1p-63"));  // above the tie rounds up
-    const Ext smallest = X("0x1p-16445");
+    EXPECT_NE(Extended(1) + X("0x1p-63"), 1);
+    EXPECT_EQ(Extended(1) + X("0x1p-64"), 1);                      // a tie goes to the even 1
+    EXPECT_EQ(Extended(1) + X("0x1.8p-64"), Extended(1) + X("0x1p-63"));  // above the tie rounds up
+    const Extended smallest = X("0x1p-16445");
     EXPECT_GT(smallest, 0);
     EXPECT_EQ(smallest / 2, 0);                          // a tie goes to the even 0
     EXPECT_EQ(smallest * 3 / 4, smallest);               // above the tie rounds up
     EXPECT_EQ(X("0x1p-16400") / X("0x1p45"), smallest);  // exact into the subnormals
-    const Ext subnormal = X("0x1p-16440");  // its last bit is worth 2^-16445
-    EXPECT_EQ((Ext(1) + X("0x1p-63")) * subnormal, subnormal);
-    EXPECT_EQ((Ext(1) + X("0x3p-6")) * subnormal, subnormal + X("0x1p-16444"));  // tie to even
-    const Ext largest = X("0x1.fffffffffffffffep16383");
+    const Extended subnormal = X("0x1p-16440");  // its last bit is worth 2^-16445
+    EXPECT_EQ((Extended(1) + X("0x1p-63")) * subnormal, subnormal);
+    EXPECT_EQ((Extended(1) + X("0x3p-6")) * subnormal, subnormal + X("0x1p-16444"));  // tie to even
+    const Extended largest = X("0x1.fffffffffffffffep16383");
     EXPECT_GT(largest, X("0x1p16383"));
     EXPECT_THROW((void)(largest * 2 > 0), EOverflow);
     EXPECT_THROW((void)(largest + largest / X("0x1p64") > 0), EOverflow);  // rounds up to 2^16384

@@ -94,16 +94,16 @@ double LossAtReynolds(double re)
 // The loss of 1 m of that pipe with a given friction factor, as formul forms it.
 double LossWithFactor(double re, double lambda)
 {
-    return mintoch(fp::Store(fp::Ext(re) * re * lambda / (fp::Ext(1.0) * 2 * fp::Ext(Fraction{981, 100}))));
+    return mintoch(fp::Store(Extended(re) * re * lambda / (Extended(1.0) * 2 * Extended(Fraction{981, 100}))));
 }
 
-double Laminar(double re) { return fp::Store(fp::Ext(70) / re); }
-double Blasius(double re) { return fp::Store(fp::Ext(Fraction{3164, 10000}) / stepen(re, 0.25)); }
+double Laminar(double re) { return fp::Store(Extended(70) / re); }
+double Blasius(double re) { return fp::Store(Extended(Fraction{3164, 10000}) / stepen(re, 0.25)); }
 double Altshul(double re)
 {
-    return fp::Store(fp::Ext(Fraction{11, 100}) * stepen(fp::Store(fp::Ext(kRelativeRoughness) + fp::Ext(68) / re), 0.25));
+    return fp::Store(Extended(Fraction{11, 100}) * stepen(fp::Store(Extended(kRelativeRoughness) + Extended(68) / re), 0.25));
 }
-double Shifrinson() { return fp::Store(fp::Ext(Fraction{11, 100}) * stepen(kRelativeRoughness, 0.25)); }
+double Shifrinson() { return fp::Store(Extended(Fraction{11, 100}) * stepen(kRelativeRoughness, 0.25)); }
 
 TEST(Formul, EachLimitBelongsToTheRuleBelowIt)
 {
