@@ -46,9 +46,10 @@ expected_files=(
   "usr/share/icons/hicolor/32x32/apps/$app_id.png"
   "usr/share/metainfo/$app_id.metainfo.xml"
 )
-# Packages the program needs at run time that its linked libraries alone do not reveal.
+# Packages the program needs at run time that its linked libraries alone do not reveal, as
+# patterns: from Debian 13 on, Qt's library packages carry the 64-bit time_t suffix "t64".
 required_depends=(
-  libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins
+  'libqt6core6(t64)?' 'libqt6gui6(t64)?' 'libqt6widgets6(t64)?' qt6-qpa-plugins
   fonts-liberation2 fonts-crosextra-carlito fonts-dejavu-core
 )
 
@@ -145,9 +146,9 @@ release="$(grep -o -m1 '<release version="[^"]*"' "$stage/usr/share/metainfo/$ap
   fail "the newest release in the metadata ($release) is not the package version ($(field Version))"
 
 depends="$(field Depends | tr ',' '\n' | awk '{print $1}' | sort -u)"
-has_depend() { grep -qx -- "$1" <<<"$depends"; }
+has_depend() { grep -qxF -- "$1" <<<"$depends"; }
 for pkg in "${required_depends[@]}"; do
-  has_depend "$pkg" || fail "Depends lacks $pkg"
+  grep -qxE -- "$pkg" <<<"$depends" || fail "Depends lacks $pkg"
 done
 # Every shared library the program links must come from a package it depends on.
 while read -r soname; do
