@@ -4,14 +4,15 @@
 # A program compiled for one back end of the extended format must not link with a core built
 # on the other; with its own it links and computes the worked defaults. Compiles
 # backend_consumer.cpp by hand, as code outside this build would, without the core's compile
-# definitions. Run by ctest with CXX, SOURCE_DIR, WORK_DIR, X87_CORE, PORTABLE_CORE and LIBS
-# (the portable core's libraries, ';'-separated) set.
+# definitions. Run by ctest with CXX, SOURCE_DIR, WORK_DIR, X87_CORE, PORTABLE_CORE, LIBS
+# (the portable core's libraries) and FLAGS (the build's compile and link flags, so that a
+# sanitizer build's core links) set, both ';'-separated.
 set(expected "3.01 0.85 10 2.1942 10.51 87.6 120\n0.1\n")
 file(MAKE_DIRECTORY "${WORK_DIR}")
 
 function(link_consumer name definition core)
   execute_process(
-    COMMAND "${CXX}" -std=c++20 -O1 -I "${SOURCE_DIR}" ${definition}
+    COMMAND "${CXX}" -std=c++20 -O1 ${FLAGS} -I "${SOURCE_DIR}" ${definition}
             "${SOURCE_DIR}/tests/calc/backend_consumer.cpp" "${core}" ${LIBS}
             -o "${WORK_DIR}/${name}"
     RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
