@@ -12,3 +12,4 @@
 #include "calc/hydraulics.h"
 #include "calc/numbers.h"
 #include "calc/sizing.h"
+#include "calc/working.h"

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "calc/backend.h"
+#include "calc/working.h"
 
 namespace calc::inline VARNELO_CALC_BACKEND {
 
@@ -13,6 +14,10 @@ double funskorost(double flow, double diameter);
 // Friction head loss (m, 4 decimals) of a straight pipe: roughness mm, viscosity mm²/s,
 // flow l/min, inner diameter mm, length m.
 double formul(double roughness, double viscosity, double flow, double diameter, double length);
+
+// `formul` with the values it works out on the way (same arguments, same head).
+FrictionWorking FrictionOf(double roughness, double viscosity, double flow, double diameter,
+                           double length);
 
 // Local head loss (m, 4 decimals): flow l/min, inner diameter mm, loss coefficient.
 double formulkms(double flow, double diameter, double zeta);

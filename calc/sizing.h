@@ -9,6 +9,7 @@
 
 #include "calc/backend.h"
 #include "calc/designdata.h"
+#include "calc/working.h"
 
 namespace calc::inline VARNELO_CALC_BACKEND {
 
@@ -49,5 +50,10 @@ enum class SizingOutcome { Computed, SetTempAboveBoiler };
 // Sizes the mixing unit. Errors (an unreadable or negative length, a floating-point fault,
 // a list position out of range) propagate; the fields set before the error stay set.
 SizingOutcome SizeMixingUnit(const SizingInputs &inputs, SizingResults &results);
+
+// The same run, also handing out its working when `working` is given: the results are the
+// same, and a run without it does none of the extra bookkeeping.
+SizingOutcome SizeMixingUnit(const SizingInputs &inputs, SizingResults &results,
+                             SizingWorking *working);
 
 } // namespace calc
