@@ -23,26 +23,33 @@ constexpr int kTransitionLimit = 4000;
 
 double RoundedTo(const Extended &x, double scale) { return Store(fp::RoundedToScale(x, scale)); }
 
+struct FactorAndRegime {
+    double factor = 0;
+    FlowRegime regime = FlowRegime::None;
+};
+
 // The friction factor for a Reynolds number: five tests in order, the last that holds decides.
-double FrictionFactor(double re, double d, double e)
+// A laminar Reynolds number is rounded first, and the rounded one is the one used after.
+FactorAndRegime FrictionFactor(double &re, double d, double e)
 {
-    double lambda = 0;  // a negative Reynolds number (backward flow) matches no rule
+    FactorAndRegime f;  // a negative Reynolds number (backward flow) matches no rule
     if (re <= kLaminarLimit) {
         re = RoundedTo(re, 1e9);
         if (re > 0)
-            lambda = Store(Extended(70) / re);
+            f = {Store(Extended(70) / re), FlowRegime::Laminar};
     }
     if (re > kLaminarLimit && re <= kTransitionLimit)
-        lambda = Store(kBlasius / stepen(re, 0.25));
+        f = {Store(kBlasius / stepen(re, 0.25)), FlowRegime::Transition};
     const Extended smoothLimit = Extended(10) * d / e;
     const Extended roughLimit = Extended(560) * d / e;
     if (re > kTransitionLimit && Extended(re) <= smoothLimit)
-        lambda = Store(kBlasius / stepen(re, 0.25));
+        f = {Store(kBlasius / stepen(re, 0.25)), FlowRegime::Smooth};
     if (Extended(re) > smoothLimit && Extended(re) <= roughLimit)
-        lambda = Store(kAltshul * stepen(Store(Extended(e) / d + Extended(68) / re), 0.25));
+        f = {Store(kAltshul * stepen(Store(Extended(e) / d + Extended(68) / re), 0.25)),
+             FlowRegime::Mixed};
     if (Extended(re) > roughLimit)
-        lambda = Store(kAltshul * stepen(Store(Extended(e) / d), 0.25));
-    return lambda;
+        f = {Store(kAltshul * stepen(Store(Extended(e) / d), 0.25)), FlowRegime::Rough};
+    return f;
 }
 
 } // namespace
@@ -61,16 +68,26 @@ double formulkms(double flow, double diameter, double zeta)
     return mintoch(Store(Extended(zeta) * v * v / (2 * kGravity)));
 }
 
+FrictionWorking FrictionOf(double roughness, double viscosity, double flow, double diameter,
+                           double length)
+{
+    FrictionWorking w;
+    const double d = Store(Extended(diameter) / 1000);
+    w.velocity = funskorost(flow, d);
+    if (viscosity > 0)  // no Reynolds number without a (positive) viscosity
+        w.reynolds = Store(Extended(w.velocity) * d / (Extended(viscosity) / 1000000));
+    const double e = Store(Extended(roughness) / 1000);
+    const FactorAndRegime f = FrictionFactor(w.reynolds, d, e);
+    w.frictionFactor = f.factor;
+    w.regime = f.regime;
+    const double v = w.velocity;
+    w.head = mintoch(Store(Extended(length) * v * v * f.factor / (Extended(d) * 2 * kGravity)));
+    return w;
+}
+
 double formul(double roughness, double viscosity, double flow, double diameter, double length)
 {
-    const double d = Store(Extended(diameter) / 1000);
-    const double v = funskorost(flow, d);
-    double re = 0;  // no Reynolds number without a (positive) viscosity
-    if (viscosity > 0)
-        re = Store(Extended(v) * d / (Extended(viscosity) / 1000000));
-    const double e = Store(Extended(roughness) / 1000);
-    const double lambda = FrictionFactor(re, d, e);
-    return mintoch(Store(Extended(length) * v * v * lambda / (Extended(d) * 2 * kGravity)));
+    return FrictionOf(roughness, viscosity, flow, diameter, length).head;
 }
 
 double stepen(double base, double exponent)

@@ -4,6 +4,7 @@
 #include "calc/sizing.h"
 
 #include <array>
+#include <limits>
 
 #include "calc/cleaning.h"
 #include "calc/designdata.h"
@@ -53,17 +54,32 @@ double FlowFor(double power, int kelvin)
 
 const Extended kAllowance(kBoilerBranchAllowance);
 
-// Unit loss of the mixing unit at `circuits` circuits: the larger of its two branches.
-[[gnu::flatten]] double UnitLossAt(int circuits, double flow, double boilerShare,
-                                   double recirculationShare)
+// The two branch losses of the mixing unit at `circuits` circuits and the larger of them.
+[[gnu::flatten]] CountCheck UnitLossAt(int circuits, double flow, double boilerShare,
+                                       double recirculationShare)
 {
+    CountCheck check;
     const double boilerFlow = Store(Extended(circuits) * flow * boilerShare);
-    const double boilerLoss = Store(
+    check.boilerLoss = Store(
         Extended(formulkms(boilerFlow, kUnitBranchDiameter, kBoilerBranchZeta)) * kAllowance);
     const double recirculationFlow = Store(Extended(circuits) * flow * recirculationShare);
-    const double recirculationLoss =
+    check.recirculationLoss =
         formulkms(recirculationFlow, kUnitBranchDiameter, kRecirculationBranchZeta);
-    return boilerLoss >= recirculationLoss ? boilerLoss : recirculationLoss;
+    check.unitLoss = check.boilerLoss >= check.recirculationLoss ? check.boilerLoss
+                                                                   : check.recirculationLoss;
+    return check;
+}
+
+// The capacity as the working reports it; beyond the range of a double it shows as infinite,
+// without the fault a store would raise: the run itself never stores it.
+double ReportedCapacity(const Extended &capacity)
+{
+    constexpr double kMost = std::numeric_limits<double>::max();
+    if (capacity > Extended(kMost))
+        return std::numeric_limits<double>::infinity();
+    if (capacity < Extended(-kMost))
+        return -std::numeric_limits<double>::infinity();
+    return Store(capacity);
 }
 
 struct CircuitSearch {
@@ -71,28 +87,48 @@ struct CircuitSearch {
     double unitLoss = 0;
 };
 
+// Why the search ended where it did, from the checks it recorded.
+CountReason ReasonFor(const SizingWorking &working)
+{
+    const CountCheck &found = working.AtCount(working.circuitsFound);
+    if (!found.passes)
+        return CountReason::NonePasses;
+    return working.circuitsFound == kMostCircuits ? CountReason::MostCircuits
+                                                  : CountReason::NextFails;
+}
+
 // Tries every count from 1 to 50 and keeps the largest that the pump line can feed. When
 // none passes, the count is 1 and the unit loss that of one circuit, so that every result
-// belongs to the same count.
+// belongs to the same count. Each count's check goes into `working` when one is given.
 CircuitSearch SearchCircuits(double flow, double frictionHead, double boilerShare,
-                             double recirculationShare, const PumpLine &pump)
+                             double recirculationShare, const PumpLine &pump,
+                             SizingWorking *working)
 {
     const Extended slope(pump.slope);
     CircuitSearch found;
     for (int i = 1; i <= kMostCircuits; ++i) {
-        const double unitLoss = UnitLossAt(i, flow, boilerShare, recirculationShare);
-        const double totalHead = Store(Extended(frictionHead) + unitLoss);
-        const double pumpFlow = Store(Extended(pump.atZeroHead) - slope * totalHead);
-        const Extended capacity = Extended(pumpFlow) / 60 * 1000 / flow;
-        if (i == 1 || Extended(i) < capacity)
-            found = {double(i), unitLoss};
+        CountCheck check = UnitLossAt(i, flow, boilerShare, recirculationShare);
+        check.totalHead = Store(Extended(frictionHead) + check.unitLoss);
+        check.pumpFlow = Store(Extended(pump.atZeroHead) - slope * check.totalHead);
+        const Extended capacity = Extended(check.pumpFlow) / 60 * 1000 / flow;
+        check.passes = Extended(i) < capacity;
+        if (i == 1 || check.passes)
+            found = {double(i), check.unitLoss};
+        if (working) {
+            check.capacity = ReportedCapacity(capacity);
+            working->counts[std::size_t(i - 1)] = check;
+        }
+    }
+    if (working) {
+        working->circuitsFound = int(found.circuits);
+        working->reason = ReasonFor(*working);
     }
     return found;
 }
 
 } // namespace
 
-SizingOutcome SizeMixingUnit(const SizingInputs &in, SizingResults &out)
+SizingOutcome SizeMixingUnit(const SizingInputs &in, SizingResults &out, SizingWorking *working)
 {
     LoadFloatingPointMode();
     CheckSelections(in);
@@ -109,8 +145,9 @@ SizingOutcome SizeMixingUnit(const SizingInputs &in, SizingResults &out)
     const double flow = FlowFor(power, drop);
     out.CircuitFlow = RoundedToHundredths(flow);
 
-    const double frictionHead =
-        formul(kFloorPipe.roughness, kWaterViscosity, flow, kFloorPipe.innerDiameter, length);
+    const FrictionWorking friction =
+        FrictionOf(kFloorPipe.roughness, kWaterViscosity, flow, kFloorPipe.innerDiameter, length);
+    const double frictionHead = friction.head;
     const double boilerDifference = boilerTemperature - (setTemperature - drop);
     const double boilerFlow = FlowFor(power, int(boilerDifference));
     const double recirculationFlow = Store(Extended(flow) - boilerFlow);
@@ -119,8 +156,12 @@ SizingOutcome SizeMixingUnit(const SizingInputs &in, SizingResults &out)
     const double recirculationShare =
         Store(Extended(recirculationFlow) / (Extended(boilerFlow) + recirculationFlow));
 
+    const PumpLine &pump = kPumps.ValueAt(in.PumpIndex);
+    if (working)
+        *working = {heat, power, flow, friction, boilerDifference, boilerFlow, recirculationFlow,
+                    boilerShare, recirculationShare, pump};
     const CircuitSearch search = SearchCircuits(flow, frictionHead, boilerShare,
-                                                recirculationShare, kPumps.ValueAt(in.PumpIndex));
+                                                recirculationShare, pump, working);
     out.UnitResistance = RoundedToHundredths(search.unitLoss);
     out.MaxCircuits = search.circuits;
     out.ManifoldHead = frictionHead;
@@ -132,6 +173,11 @@ SizingOutcome SizeMixingUnit(const SizingInputs &in, SizingResults &out)
         RoundedToHundredths(Extended(search.circuits) * heatPerMetre * length / area);
     out.Area = RoundedToHundredths(area);
     return SizingOutcome::Computed;
+}
+
+SizingOutcome SizeMixingUnit(const SizingInputs &inputs, SizingResults &results)
+{
+    return SizeMixingUnit(inputs, results, nullptr);
 }
 
 } // namespace calc

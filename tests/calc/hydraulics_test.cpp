@@ -130,6 +130,41 @@ TEST(Formul, EachLimitBelongsToTheRuleBelowIt)
     EXPECT_NE(LossWithFactor(573440, Altshul(573440)), LossWithFactor(573440, Shifrinson()));
 }
 
+// The working names the rule that decided, with the Reynolds number and factor it used.
+TEST(FrictionOf, NamesTheRuleThatDecidedAtEachLimit)
+{
+    struct Row {
+        double re;
+        FlowRegime regime;
+        double factor;
+    };
+    const double step = 1e-6;
+    const Row rows[] = {
+        {-5, FlowRegime::None, 0},
+        {0, FlowRegime::None, 0},
+        {2300, FlowRegime::Laminar, Laminar(2300)},
+        {2300 + step, FlowRegime::Transition, Blasius(2300 + step)},
+        {4000, FlowRegime::Transition, Blasius(4000)},
+        {4000 + step, FlowRegime::Smooth, Blasius(4000 + step)},
+        {10240, FlowRegime::Smooth, Blasius(10240)},
+        {10240 + step, FlowRegime::Mixed, Altshul(10240 + step)},
+        {573440, FlowRegime::Mixed, Altshul(573440)},
+        {573440 + step, FlowRegime::Rough, Shifrinson()},
+    };
+    for (const Row &row : rows) {
+        const FrictionWorking w =
+            FrictionOf(kCoarseRoughness, kThickViscosity, row.re * 47100, kWideDiameter, 1);
+        EXPECT_EQ(w.velocity, row.re) << row.re;
+        EXPECT_EQ(w.reynolds, row.re) << row.re;
+        EXPECT_EQ(w.regime, row.regime) << row.re;
+        EXPECT_EQ(w.frictionFactor, row.factor) << row.re;
+        EXPECT_EQ(w.head, LossAtReynolds(row.re)) << row.re;
+    }
+    // In a rough pipe the mixed-friction rule overrides a laminar Reynolds number below 2300.
+    EXPECT_EQ(FrictionOf(0.2, kViscosity, 0.5, kDiameter, 10).regime, FlowRegime::Mixed);
+    EXPECT_EQ(FrictionOf(0.2, kViscosity, 0.2, kDiameter, 10).regime, FlowRegime::Laminar);
+}
+
 TEST(Formul, ZeroFlowOrViscosityLosesNothing)
 {
     EXPECT_EQ(formul(kRoughness, kViscosity, 0, kDiameter, 80), 0);

@@ -101,6 +101,16 @@ TEST_P(SizingWorkedCases, BoxesShowTheWorkedValues)
     for (auto &text : expected)
         text = WithMark(text, mark);
     EXPECT_EQ(Texts(results), expected);
+
+    // Asked for its working, the run gives the same boxes, and the working leads to them.
+    SizingResults withWorking;
+    SizingWorking working;
+    SizeMixingUnit(worked.inputs, withWorking, &working);
+    EXPECT_EQ(Texts(withWorking), expected);
+    const CountCheck &found = working.AtCount(working.circuitsFound);
+    EXPECT_EQ(working.circuitsFound, *results.MaxCircuits);
+    EXPECT_EQ(NumberToText(working.friction.head), NumberToText(*results.ManifoldHead));
+    EXPECT_NEAR(found.unitLoss, *results.UnitResistance, 0.005 + 1e-12);
 }
 
 std::vector<MarkedCase> AllMarkedCases()
