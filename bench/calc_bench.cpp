@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Varnelo developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Speed of the calculation core: one whole sizing run and the two number conversions.
+// Speed of the calculation core: one whole sizing run (also with its working) and the two
+// number conversions.
 #include <benchmark/benchmark.h>
 
 #include "calc/calc.h"
@@ -18,6 +19,19 @@ void BM_SizeMixingUnitDefaults(benchmark::State &state)
     }
 }
 BENCHMARK(BM_SizeMixingUnitDefaults);
+
+// The same run handing out its working, as a press does for the calculation sheet.
+void BM_SizeMixingUnitWithWorking(benchmark::State &state)
+{
+    const calc::SizingInputs inputs;
+    for (auto _ : state) {
+        calc::SizingResults results;
+        calc::SizingWorking working;
+        benchmark::DoNotOptimize(calc::SizeMixingUnit(inputs, results, &working));
+        benchmark::DoNotOptimize(working);
+    }
+}
+BENCHMARK(BM_SizeMixingUnitWithWorking);
 
 void BM_SizeMixingUnitNoCountPasses(benchmark::State &state)
 {
