@@ -10,11 +10,19 @@
 #include "ui/fonts.h"
 #include "ui/fpmoderestore.h"
 
-Application::Application(int &argc, char **argv) : QApplication(argc, argv)
+namespace {
+
+QString ReportCaptionOf(const QString &executable)
+{
+    return QString::fromStdString(calc::ApplicationTitle(executable.toStdString()));
+}
+
+} // namespace
+
+Application::Application(int &argc, char **argv)
+    : QApplication(argc, argv), errorReporter_(ReportCaptionOf(applicationFilePath()))
 {
     RestoreFloatingPointMode restore;  // loading the platform may have changed it
-    const std::string title = calc::ApplicationTitle(applicationFilePath().toStdString());
-    SetReportCaption(QString::fromStdString(title));
     setFont(FormFont());
     setDesktopFileName(QStringLiteral(VARNELO_APP_ID));  // matches the window to its menu entry
     FollowRegionalSettings();

@@ -3,10 +3,12 @@
 
 #pragma once
 
+#include "ui/errorreport.h"
+
 #include <QApplication>
 
-// The program's application object. Creating it names the error report after the running
-// executable and reads the decimal mark; it follows later changes of the regional settings,
+// The program's application object. It owns the error report, named after the running
+// executable, and reads the decimal mark; it follows later changes of the regional settings,
 // and it is the last guard that keeps an escaping error from ending the program.
 class Application : public QApplication {
     Q_OBJECT
@@ -18,4 +20,7 @@ public:
 
 protected:
     bool event(QEvent *event) override;
+
+private:
+    ErrorReporter errorReporter_;
 };

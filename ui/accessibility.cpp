@@ -22,7 +22,7 @@ public:
     explicit DropDownListAccessible(DropDownList *list)
         : QAccessibleWidget(list, QAccessible::ComboBox), shown_(list->currentText()),
           announce_(QObject::connect(list, &QComboBox::currentIndexChanged, list,
-                                     Guarded([this] { AnnounceItem(); })))
+                                     [this] { RunGuarded([this] { AnnounceItem(); }); }))
     {
     }
     ~DropDownListAccessible() override { QObject::disconnect(announce_); }

@@ -11,18 +11,13 @@
 #include <QApplication>
 #include <QEvent>
 #include <QMessageBox>
+#include <QPointer>
+#include <QThread>
 #include <QWidget>
 
-#include <deque>
-#include <vector>
+#include <atomic>
 
 namespace {
-
-QString &StoredCaption()
-{
-    static QString caption;
-    return caption;
-}
 
 // The window the box belongs to: whichever is in front, so that it is centred over it.
 QWidget *ReportOwner()
@@ -47,14 +42,14 @@ void CancelCapture()
         grabber->releaseKeyboard();
 }
 
-void ShowBox(const QString &message) noexcept
+void ShowBox(const QString &caption, const QString &message) noexcept
 {
     try {
         CancelCapture();
         RestoreActivation activation;
         RestoreFloatingPointMode mode;
-        QMessageBox box(QMessageBox::Critical, ReportCaption(), ReportText(message),
-                        QMessageBox::Ok, ReportOwner());
+        QMessageBox box(QMessageBox::Critical, caption, ReportText(message), QMessageBox::Ok,
+                        ReportOwner());
         box.setObjectName(QStringLiteral("ErrorReport"));
         SetWindowTitleAndName(&box, box.windowTitle());
         box.setTextFormat(Qt::PlainText);  // a quoted length such as "<b>80" is not markup
@@ -65,85 +60,12 @@ void ShowBox(const QString &message) noexcept
     }
 }
 
-using Clock = std::chrono::steady_clock;
-
-ErrorClock g_clock = nullptr;
-
-Clock::time_point Now() { return g_clock ? g_clock() : Clock::now(); }
-
-// One message from one source, and when it last came (or its report was last closed).
-struct Burst {
-    const QObject *source;
-    QString message;
-    Clock::time_point lastSeen;
-};
-
-// The receiver of the innermost event on its way, per thread: the toolkit's own threads
-// deliver events through the application too.
+// The innermost event on its way, per thread: the toolkit's own threads deliver events
+// through the application too.
 thread_local const QObject *t_delivering = nullptr;
+thread_local QEvent::Type t_deliveringType = QEvent::None;
 
-struct Reports {
-    bool open = false;
-    std::vector<Burst> bursts;
-    std::deque<Burst> waiting;  // raised while a report was open
-};
-
-Reports &State()
-{
-    static Reports reports;
-    return reports;
-}
-
-Burst *FindBurst(const QObject *source, const QString &message)
-{
-    for (Burst &burst : State().bursts) {
-        if (burst.source == source && burst.message == message)
-            return &burst;
-    }
-    return nullptr;
-}
-
-// Only while no report is open: the bursts of the waiting reports must stay known.
-void ForgetQuietBursts(Clock::time_point now)
-{
-    std::erase_if(State().bursts,
-                  [now](const Burst &burst) { return now - burst.lastSeen >= kErrorQuietTime; });
-}
-
-// Shows the waiting reports one after another; a report closed starts its quiet time.
-void ShowWaiting()
-{
-    Reports &state = State();
-    state.open = true;
-    while (!state.waiting.empty()) {
-        const Burst next = state.waiting.front();
-        state.waiting.pop_front();
-        ShowBox(next.message);
-        if (Burst *burst = FindBurst(next.source, next.message))
-            burst->lastSeen = Now();
-    }
-    state.open = false;
-}
-
-void ShowReport(const QString &message) noexcept
-{
-    try {
-        Reports &state = State();
-        const auto now = Now();
-        if (!state.open)
-            ForgetQuietBursts(now);
-        if (Burst *known = FindBurst(t_delivering, message)) {
-            known->lastSeen = now;  // the same burst goes on
-            return;
-        }
-        state.bursts.push_back({t_delivering, message, now});
-        state.waiting.push_back(state.bursts.back());
-        if (!state.open)
-            ShowWaiting();
-    } catch (...) {
-        State().open = false;
-    }
-}
+std::atomic<ErrorReporter *> g_inCharge{nullptr};
 
 bool IsUserAction(const QEvent &event)
 {
@@ -158,32 +80,124 @@ bool IsUserAction(const QEvent &event)
     }
 }
 
+bool OnInterfaceThread(const QObject &object)
+{
+    return QThread::currentThread() == object.thread();
+}
+
 } // namespace
 
-EventDelivery::EventDelivery(const QObject *receiver, const QEvent &event) noexcept
-    : outer_(t_delivering)
+ErrorReporter::ErrorReporter(const QString &caption, QObject *parent)
+    : QObject(parent), caption_(caption), outer_(g_inCharge.exchange(this))
 {
-    t_delivering = receiver;
-    Reports &state = State();
-    if (IsUserAction(event) && !state.open) {  // input comes on the user-interface thread only
-        std::erase_if(state.bursts,
-                      [receiver](const Burst &burst) { return burst.source == receiver; });
+}
+
+ErrorReporter::~ErrorReporter()
+{
+    ErrorReporter *expected = this;
+    g_inCharge.compare_exchange_strong(expected, outer_);
+}
+
+ErrorReporter *ErrorReporter::Instance() noexcept { return g_inCharge.load(); }
+
+std::chrono::steady_clock::time_point ErrorReporter::Now() const
+{
+    return clock_ ? clock_() : std::chrono::steady_clock::now();
+}
+
+ErrorReporter::Burst *ErrorReporter::FindBurst(const QObject *source, const QString &message)
+{
+    for (Burst &burst : bursts_) {
+        if (burst.source == source && burst.message == message)
+            return &burst;
+    }
+    return nullptr;
+}
+
+void ErrorReporter::Report(const QString &message, ErrorOrigin origin) noexcept
+{
+    try {
+        const QObject *source = t_delivering;
+        // Off the user-interface thread no window may be built, and inside a paint a modal
+        // box would hold the window's drawing until closed: both are shown from the event loop.
+        if (!OnInterfaceThread(*this) || t_deliveringType == QEvent::Paint) {
+            QPointer<ErrorReporter> self(this);
+            QMetaObject::invokeMethod(
+                this,
+                [self, message, source, origin] {
+                    if (self)
+                        self->Show(message, source, origin);
+                },
+                Qt::QueuedConnection);
+            return;
+        }
+        Show(message, source, origin);
+    } catch (...) {
     }
 }
 
-EventDelivery::~EventDelivery() { t_delivering = outer_; }
-
-void ForgetErrorBursts() noexcept
+void ErrorReporter::Show(const QString &message, const QObject *source, ErrorOrigin origin) noexcept
 {
-    State().bursts.clear();
-    State().waiting.clear();
+    try {
+        const auto now = Now();
+        if (!open_) {  // the bursts of the waiting reports must stay known
+            std::erase_if(bursts_, [now](const Burst &burst) {
+                return now - burst.lastSeen >= kErrorQuietTime;
+            });
+        }
+        const Burst raised{source, message, now, origin};
+        if (origin == ErrorOrigin::Event) {
+            if (Burst *known = FindBurst(source, message)) {
+                known->lastSeen = now;  // the same burst goes on
+                return;
+            }
+            bursts_.push_back(raised);
+        }
+        waiting_.push_back(raised);
+        if (!open_)
+            ShowWaiting();
+    } catch (...) {
+        open_ = false;
+    }
 }
 
-void SetErrorClock(ErrorClock now) noexcept { g_clock = now; }
+// Shows the waiting reports one after another; a report closed starts its quiet time.
+void ErrorReporter::ShowWaiting()
+{
+    open_ = true;
+    while (!waiting_.empty()) {
+        const Burst next = waiting_.front();
+        waiting_.pop_front();
+        ShowBox(caption_, next.message);
+        if (Burst *burst = FindBurst(next.source, next.message))
+            burst->lastSeen = Now();
+    }
+    open_ = false;
+}
 
-void SetReportCaption(const QString &caption) { StoredCaption() = caption; }
+void ErrorReporter::UserActedOn(const QObject *source) noexcept
+{
+    if (open_)
+        return;
+    std::erase_if(bursts_, [source](const Burst &burst) { return burst.source == source; });
+}
 
-QString ReportCaption() { return StoredCaption(); }
+EventDelivery::EventDelivery(const QObject *receiver, const QEvent &event) noexcept
+    : outer_(t_delivering), outerType_(t_deliveringType)
+{
+    t_delivering = receiver;
+    t_deliveringType = event.type();
+    if (IsUserAction(event)) {  // input comes on the user-interface thread only
+        if (ErrorReporter *reporter = ErrorReporter::Instance())
+            reporter->UserActedOn(receiver);
+    }
+}
+
+EventDelivery::~EventDelivery()
+{
+    t_delivering = outer_;
+    t_deliveringType = static_cast<QEvent::Type>(outerType_);
+}
 
 QString ReportText(const QString &message)
 {
@@ -192,21 +206,23 @@ QString ReportText(const QString &message)
     return message;
 }
 
-void ReportError(const std::exception &error) noexcept
+void ReportError(const std::exception &error, ErrorOrigin origin) noexcept
 {
-    ShowReport(QString::fromUtf8(error.what()));
+    if (ErrorReporter *reporter = ErrorReporter::Instance())
+        reporter->Report(QString::fromUtf8(error.what()), origin);
 }
 
-void ReportUnknownError() noexcept { ShowReport(QStringLiteral("Unknown error")); }
-
-void ReportCurrentError() noexcept
+void ReportCurrentError(ErrorOrigin origin) noexcept
 {
     calc::LoadFloatingPointMode();
+    ErrorReporter *reporter = ErrorReporter::Instance();
+    if (!reporter)
+        return;
     try {
         throw;
     } catch (const std::exception &error) {
-        ReportError(error);
+        reporter->Report(QString::fromUtf8(error.what()), origin);
     } catch (...) {
-        ReportUnknownError();
+        reporter->Report(QStringLiteral("Unknown error"), origin);
     }
 }

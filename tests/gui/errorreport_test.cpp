@@ -7,10 +7,12 @@
 #include "calc/fpmode.h"
 #include "ui/errorreport.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTest>
+#include <QThread>
 #include <QTimer>
 #include <QWheelEvent>
 #include <QtTest/qtestspontaneevent.h>
@@ -261,13 +263,8 @@ class ErrorBurstTest : public GuiTest {
 protected:
     void SetUp() override
     {
-        SetErrorClock(SteppedNow);
         GuiTest::SetUp();
-    }
-    void TearDown() override
-    {
-        GuiTest::TearDown();
-        SetErrorClock(nullptr);
+        Reporter().SetClock(SteppedNow);
     }
 
     static void Wait(std::chrono::milliseconds time) { g_now += time; }
@@ -376,7 +373,8 @@ void Deliver(const Action &action, const QObject &target)
 TEST_F(ErrorBurstTest, ThePlacesOwnPressEndsItsBurst)
 {
     for (const Action &action : kActions) {
-        ForgetErrorBursts();
+        ErrorReporter fresh(Reporter().Caption());
+        fresh.SetClock(SteppedNow);
         reports.clear();
         ExpectErrorReport();
         FailIn(place);
@@ -399,6 +397,92 @@ TEST_F(ErrorReportTest, EveryPressThatFailsIsReported)
     ExpectErrorReport();
     QTest::keyClick(Page().BitBtn1, Qt::Key_Space);
     EXPECT_EQ(reports.size(), 2u);
+}
+
+// Switch access and voice control press a button through its accessibility action, which
+// clicks it from a timer: each failing press is reported all the same.
+TEST_F(ErrorReportTest, EveryPressThroughTheAccessibilityActionThatFailsIsReported)
+{
+    Page().Edit4->setText("abc");
+    QAccessibleInterface *button = QAccessible::queryAccessibleInterface(Page().BitBtn1);
+    ASSERT_NE(button, nullptr);
+    ASSERT_NE(button->actionInterface(), nullptr);
+    for (std::size_t press = 1; press <= 2; ++press) {
+        ExpectErrorReport();
+        button->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        ASSERT_TRUE(QTest::qWaitFor([&] { return reports.size() == press; })) << press;
+    }
+    EXPECT_EQ(reports[1].text, "Invalid floating point operation.");  // «abc» cleans to nothing
+}
+
+// An error raised on another thread is shown once, on the user-interface thread, and the
+// thread that raised it goes on without waiting for the user.
+TEST_F(ErrorReportTest, AnErrorOfAnotherThreadIsShownOnTheInterfaceThread)
+{
+    bool shownOnInterfaceThread = false;
+    ExpectErrorReport([&] {
+        shownOnInterfaceThread = QApplication::activeModalWidget()->thread()
+            == QCoreApplication::instance()->thread();
+    });
+    std::unique_ptr<QThread> worker(
+        QThread::create([] { RunGuarded([] { throw calc::EOverflow(); }); }));
+    worker->start();
+    ASSERT_TRUE(worker->wait(5000)) << "the worker waited for the report";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return reports.size() == 1; }));
+    EXPECT_TRUE(shownOnInterfaceThread);
+    EXPECT_EQ(reports[0].text, "Floating point overflow.");
+    QTest::qWait(100);
+    EXPECT_EQ(reports.size(), 1u);
+}
+
+// Counts the paints of one widget.
+class PaintCounter : public QObject {
+public:
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+// A widget whose first paint fails.
+class FailsOnce : public QWidget {
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        if (!failed_) {
+            failed_ = true;
+            throw calc::EInvalidOp();
+        }
+    }
+
+private:
+    bool failed_ = false;
+};
+
+TEST_F(ErrorReportTest, TheWindowGoesOnDrawingBehindAPaintErrorsReport)
+{
+    PaintCounter counter;
+    Page().Edit5->installEventFilter(&counter);
+    bool repaintedWhileOpen = false;
+    ExpectErrorReport([&] {
+        counter.paints = 0;
+        Page().Edit5->setText("42");
+        repaintedWhileOpen = QTest::qWaitFor([&] { return counter.paints > 0; }, 2000);
+    });
+    auto *broken = new FailsOnce(Page().Panel2);
+    broken->setGeometry(300, 300, 20, 20);
+    broken->show();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return reports.size() == 1; }));
+    EXPECT_TRUE(repaintedWhileOpen);
+    delete broken;
 }
 
 TEST_F(ErrorReportTest, WindowIsFullyUsableAfterAReport)

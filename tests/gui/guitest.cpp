@@ -68,7 +68,7 @@ UrlCatcher &UrlCatcher::Instance()
 void GuiTest::SetUp()
 {
     SwitchRegionalSettings(QLocale(QLocale::English, QLocale::UnitedStates));
-    ForgetErrorBursts();
+    reporter_ = std::make_unique<ErrorReporter>(ErrorReporter::Instance()->Caption());
     UrlCatcher::Instance().opened.clear();
     windows_ = std::make_unique<ProgramWindows>();
     watcher_.setInterval(kWatchIntervalMs);
@@ -88,6 +88,7 @@ void GuiTest::TearDown()
     EXPECT_TRUE(expected_.empty()) << expected_.size() << " expected modal window(s) never opened";
     watcher_.stop();
     windows_.reset();
+    reporter_.reset();
     SetRegionalSettingsSource({});
 }
 

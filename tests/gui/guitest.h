@@ -8,6 +8,7 @@
 #include "app/programwindows.h"
 #include "ui/calculatorpage.h"
 #include "ui/controls.h"
+#include "ui/errorreport.h"
 #include "ui/linklabel.h"
 #include "ui/picturebox.h"
 #include "ui/tabset.h"
@@ -84,12 +85,16 @@ protected:
     // Sets the decimal mark the way a change of the regional settings does.
     static void SwitchRegionalSettings(const QLocale &locale);
 
+    // A fresh error report for each test, as at start-up, named as the program's.
+    ErrorReporter &Reporter() { return *reporter_; }
+
     std::vector<SeenReport> reports;
     std::vector<QString> notices;
 
 private:
     void CheckForModal();
 
+    std::unique_ptr<ErrorReporter> reporter_;
     std::unique_ptr<ProgramWindows> windows_;
     QTimer watcher_;
     std::deque<ModalHandler> expected_;

@@ -220,6 +220,22 @@ def test_a_result_box_refuses_changes_through_the_accessibility_bus(program):
     WaitFor(lambda: atspi.Text(length) == "75", 5, "the length box takes the new text")
 
 
+def test_every_failing_press_through_the_accessibility_bus_is_reported(program):
+    # Switch access and voice control press a button through its Action interface.
+    atspi = Atspi(program.desktop)
+    length = atspi.Find(Label("Edit4"), atspi.Role.TEXT)
+    assert atspi.EditableText.set_text_contents(length, "abc")
+    WaitFor(lambda: atspi.Text(length) == "abc", 5, "the length box takes «abc»")
+    button = atspi.Find("Рассчитать!", atspi.Role.PUSH_BUTTON)
+    for press in (1, 2):
+        atspi.Press(button)
+        ok = WaitFor(lambda: atspi.FindOrNone("OK", atspi.Role.PUSH_BUTTON), 5,
+                     f"press {press} through the bus shows an error report")
+        atspi.Press(ok)
+        WaitFor(lambda: atspi.FindOrNone("OK", atspi.Role.PUSH_BUTTON) is None, 5,
+                f"the report of press {press} closes")
+
+
 class Atspi:
     """The accessibility tree as an assistive tool reads it, through libatspi."""
 
@@ -233,6 +249,12 @@ class Atspi:
         self.EditableText = module.EditableText
 
     def Find(self, name, role):
+        found = self.FindOrNone(name, role)
+        if found is None:
+            raise AssertionError(f"no {role} named {name}")
+        return found
+
+    def FindOrNone(self, name, role):
         def Search(node, depth):
             if node is None or depth > 20:
                 return None
@@ -250,7 +272,14 @@ class Atspi:
                 found = Search(app, 0)
                 if found:
                     return found
-        raise AssertionError(f"no {role} named {name}")
+        return None
+
+    def Press(self, node):
+        """Runs the node's press action, as an assistive tool does."""
+        names = [self.module.Action.get_action_name(node, i).lower()
+                 for i in range(self.module.Action.get_n_actions(node))]
+        assert "press" in names, names
+        assert self.module.Action.do_action(node, names.index("press"))
 
     def Text(self, node):
         return self.module.Text.get_text(node, 0, -1)
@@ -261,7 +290,8 @@ TESTS = [test_each_control_says_its_label_and_value,
          test_the_notice_says_its_message_when_it_opens,
          test_the_error_report_says_its_message_when_it_opens,
          test_a_whole_calculation_by_ear,
-         test_a_result_box_refuses_changes_through_the_accessibility_bus]
+         test_a_result_box_refuses_changes_through_the_accessibility_bus,
+         test_every_failing_press_through_the_accessibility_bus_is_reported]
 
 
 def RunTest(desktop, executable, test, build):
