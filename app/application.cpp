@@ -8,7 +8,6 @@
 #include "ui/accessibility.h"
 #include "ui/errorreport.h"
 #include "ui/fonts.h"
-#include "ui/fpmoderestore.h"
 
 namespace {
 
@@ -22,7 +21,6 @@ QString ReportCaptionOf(const QString &executable)
 Application::Application(int &argc, char **argv)
     : QApplication(argc, argv), errorReporter_(ReportCaptionOf(applicationFilePath()))
 {
-    RestoreFloatingPointMode restore;  // loading the platform may have changed it
     setFont(FormFont());
     setDesktopFileName(QStringLiteral(VARNELO_APP_ID));  // matches the window to its menu entry
     FollowRegionalSettings();

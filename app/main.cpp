@@ -3,11 +3,9 @@
 
 #include "app/application.h"
 #include "app/programwindows.h"
-#include "calc/fpmode.h"
 
 int main(int argc, char *argv[])
 {
-    calc::LoadFloatingPointMode();
     Application application(argc, argv);
     ProgramWindows windows;
     windows.Show();

@@ -10,7 +10,6 @@
 #include "ui/controls.h"
 #include "ui/errorreport.h"
 #include "ui/fonts.h"
-#include "ui/fpmoderestore.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -93,7 +92,6 @@ void Tuved::ShowNotice(const QString &text)
     if (!placed_)
         PlaceOnScreen();
     RestoreActivation activation;
-    RestoreFloatingPointMode mode;
     exec();
 }
 

@@ -5,11 +5,9 @@
 
 #include "app/notice.h"
 #include "ui/calculatorpage.h"
-#include "ui/fpmoderestore.h"
 
 ProgramWindows::ProgramWindows() : uved(new Tuved(&Form1))
 {
-    RestoreFloatingPointMode restore;  // after Form1 and uved have been built
     Form1.TabSheet1->SetShowNotice([notice = uved](const QString &text) {
         notice->ShowNotice(text);
     });
@@ -17,6 +15,5 @@ ProgramWindows::ProgramWindows() : uved(new Tuved(&Form1))
 
 void ProgramWindows::Show()
 {
-    RestoreFloatingPointMode restore;
     Form1.show();
 }

@@ -8,7 +8,6 @@
 //   press-painted-us <median> <min> <max> <99th percentile>
 #include "app/application.h"
 #include "app/programwindows.h"
-#include "calc/fpmode.h"
 #include "ui/calculatorpage.h"
 #include "ui/controls.h"
 
@@ -83,7 +82,6 @@ bool EachLengthShowedItsFlow(const PressTimes &times)
 int main(int argc, char **argv)
 {
     const int presses = argc > 1 ? std::max(1, std::atoi(argv[1])) : kDefaultPresses;
-    calc::LoadFloatingPointMode();
     Application application(argc, argv);
     ProgramWindows windows;
     windows.Show();

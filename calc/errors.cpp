@@ -3,6 +3,7 @@
 
 #include "calc/errors.h"
 
+#include "calc/faults.h"
 #include "calc/fparith.h"
 #include "calc/fpmode.h"
 

@@ -17,6 +17,7 @@
 #include <string>
 
 #include "calc/backend.h"
+#include "calc/faults.h"
 #include "calc/fraction.h"
 
 #if VARNELO_PORTABLE_EXTENDED
@@ -34,17 +35,6 @@ using Backend = PortableBackend;
 using Backend = X87Backend;
 #endif
 
-class Extended;
-
-// The faults, out of line: they are the cold end of every checked operation.
-namespace fp {
-[[noreturn, gnu::cold, gnu::noinline]] void RaiseInvalidOp();
-[[noreturn, gnu::cold, gnu::noinline]] void RaiseZeroDivide();
-[[noreturn, gnu::cold, gnu::noinline]] void RaiseOverflow();
-// Raises the fault behind a value that is not finite: an infinity is an overflow, and so is
-// a not-a-number value that an earlier overflow led to; any other one is an invalid operation.
-[[noreturn, gnu::cold, gnu::noinline]] void RaiseFaultOf(const Extended &value);
-} // namespace fp
 
 class Extended {
 public:

@@ -57,7 +57,4 @@ Extended Ln(const Extended &x);
 // e raised to x: overflows beyond the extended range; underflow gives 0 silently.
 Extended Exp(const Extended &x);
 
-// Forgets the overflows the arithmetic noted (TextToNumber's silent ones).
-void ClearFaultFlags() noexcept;
-
 } // namespace calc::fp

@@ -11,18 +11,25 @@ namespace calc::inline VARNELO_CALC_BACKEND {
 // with ties to even, fault flags cleared. Faults (invalid operation, division by zero,
 // overflow) are raised as EInvalidOp, EZeroDivide and EOverflow by the checked arithmetic
 // of the core, never by a processor trap, so the toolkit's own code is never interrupted.
-// On the x87 back end this loads the unit's control word (and SSE's); a calculation loads it
-// where it begins, and the windows put it back after toolkit calls that may change it. The
-// portable back end has no processor mode and only clears its fault flags.
+// On the x87 back end this loads the unit's control word (and SSE's). The portable back end
+// has no processor mode and only clears its fault flags.
 void LoadFloatingPointMode() noexcept;
 
-// True when the processor's mode is the one LoadFloatingPointMode loads (always on the
-// portable back end).
-bool FloatingPointModeInForce() noexcept;
+// One calculation's hold on the mode: the outermost scope on a thread saves the caller's
+// mode and fault flags, loads the calculation's, and gives the caller's back when it ends,
+// an error's unwinding included. Every entry point of the core that computes opens one, so
+// no caller needs to know the mode exists. A scope inside another does nothing, so the
+// fault flags of a calculation live until it ends.
+class CalculationScope {
+public:
+    CalculationScope() noexcept;
+    ~CalculationScope();
+    CalculationScope(const CalculationScope &) = delete;
+    CalculationScope &operator=(const CalculationScope &) = delete;
 
-namespace fp {
-// True when an operation overflowed since the mode was last loaded or the flags cleared.
-bool OverflowFlagged() noexcept;
-} // namespace fp
+private:
+    alignas(8) unsigned char callersMode_[32];  // the x87 environment and SSE's control register
+    bool outermost_;
+};
 
 } // namespace calc

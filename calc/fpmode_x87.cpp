@@ -5,7 +5,9 @@
 
 #include <cfenv>
 #include <cstdint>
+#include <cstring>
 
+#include "calc/faults.h"
 #include "calc/fparith.h"
 #include "calc/fpmode.h"
 
@@ -15,10 +17,8 @@ namespace {
 // x87 control word: every exception masked (faults are raised by the checked arithmetic,
 // never trapped), precision control 64 bits, rounding to nearest.
 constexpr std::uint16_t kX87ControlWord = 0x037F;
-constexpr std::uint16_t kX87ModeBits = 0x0F3F;  // precision, rounding and the exception masks
 // SSE control: every exception masked, rounding to nearest, no flush-to-zero, flags clear.
 constexpr std::uint32_t kMxcsr = 0x1F80;
-constexpr std::uint32_t kMxcsrModeBits = 0xFFC0;
 
 } // namespace
 
@@ -36,13 +36,46 @@ void LoadFloatingPointMode() noexcept
                  : "memory", "st", "st(1)", "st(2)", "st(3)", "st(4)", "st(5)", "st(6)", "st(7)");
 }
 
-bool FloatingPointModeInForce() noexcept
+namespace {
+
+thread_local int t_calculations = 0;  // scopes open on this thread
+
+struct CallersMode {
+    unsigned char x87Environment[28];  // control word, status flags, tags (fnstenv)
+    std::uint32_t mxcsr;
+};
+static_assert(sizeof(CallersMode) <= 32);
+
+} // namespace
+
+CalculationScope::CalculationScope() noexcept : outermost_(t_calculations++ == 0)
 {
-    std::uint16_t controlWord = 0;
-    std::uint32_t mxcsr = 0;
-    asm volatile("fnstcw %0\n\tstmxcsr %1" : "=m"(controlWord), "=m"(mxcsr));
-    return (controlWord & kX87ModeBits) == (kX87ControlWord & kX87ModeBits)
-        && (mxcsr & kMxcsrModeBits) == (kMxcsr & kMxcsrModeBits);
+    if (!outermost_)
+        return;
+    auto *saved = reinterpret_cast<CallersMode *>(callersMode_);
+    asm volatile("fnstenv %0\n\tstmxcsr %1"
+                 : "=m"(saved->x87Environment), "=m"(saved->mxcsr)
+                 :
+                 : "memory");
+    LoadFloatingPointMode();
+}
+
+// The caller's control word and exception flags come back; the register tags and the stack's
+// top stay as they are, for the calculation's result may be on its way back in st(0).
+CalculationScope::~CalculationScope()
+{
+    --t_calculations;
+    if (!outermost_)
+        return;
+    const auto *saved = reinterpret_cast<const CallersMode *>(callersMode_);
+    unsigned char now[28];
+    asm volatile("fnstenv %0" : "=m"(now) : : "memory");
+    constexpr int kControlWord = 0;  // offsets in the 32-bit environment layout
+    constexpr int kStatusWord = 4;
+    std::memcpy(now + kControlWord, saved->x87Environment + kControlWord, 2);
+    // Of the status word only the exception flags: the stack's top stays where it is now.
+    now[kStatusWord] = saved->x87Environment[kStatusWord];
+    asm volatile("fldenv %0\n\tldmxcsr %1" : : "m"(now), "m"(saved->mxcsr) : "memory");
 }
 
 namespace fp {

@@ -4,13 +4,16 @@
 #include "calc/hydraulics.h"
 
 #include "calc/errors.h"
+#include "calc/formulas.h"
 #include "calc/fparith.h"
+#include "calc/fpmode.h"
 #include "calc/numbers.h"
 
 namespace calc::inline VARNELO_CALC_BACKEND {
 
 using fp::Store;
 
+namespace formulas {
 namespace {
 
 // Each the extended value nearest to the decimal.
@@ -85,10 +88,6 @@ FrictionWorking FrictionOf(double roughness, double viscosity, double flow, doub
     return w;
 }
 
-double formul(double roughness, double viscosity, double flow, double diameter, double length)
-{
-    return FrictionOf(roughness, viscosity, flow, diameter, length).head;
-}
 
 double stepen(double base, double exponent)
 {
@@ -102,6 +101,46 @@ double mintoch(double value)
     } catch (const EMathError &) {
         return value;
     }
+}
+
+} // namespace formulas
+
+// The entry points: each holds the calculation's mode while it computes.
+
+double funskorost(double flow, double diameter)
+{
+    const CalculationScope scope;
+    return formulas::funskorost(flow, diameter);
+}
+
+double formulkms(double flow, double diameter, double zeta)
+{
+    const CalculationScope scope;
+    return formulas::formulkms(flow, diameter, zeta);
+}
+
+FrictionWorking FrictionOf(double roughness, double viscosity, double flow, double diameter,
+                           double length)
+{
+    const CalculationScope scope;
+    return formulas::FrictionOf(roughness, viscosity, flow, diameter, length);
+}
+
+double formul(double roughness, double viscosity, double flow, double diameter, double length)
+{
+    return FrictionOf(roughness, viscosity, flow, diameter, length).head;
+}
+
+double stepen(double base, double exponent)
+{
+    const CalculationScope scope;
+    return formulas::stepen(base, exponent);
+}
+
+double mintoch(double value)
+{
+    const CalculationScope scope;
+    return formulas::mintoch(value);
 }
 
 } // namespace calc

@@ -9,6 +9,7 @@
 
 #include "calc/errors.h"
 #include "calc/fparith.h"
+#include "calc/fpmode.h"
 
 namespace calc::inline VARNELO_CALC_BACKEND {
 namespace {
@@ -216,6 +217,7 @@ void SetLocaleDecimalMark(char mark) noexcept { g_decimalMark = mark; }
 
 Extended TextToNumber(const std::string &text)
 {
+    const CalculationScope scope;
     NumberText number;
     if (!NumberReader(text, g_decimalMark).Read(number))
         throw EConvertError(text);
@@ -231,6 +233,7 @@ Extended TextToNumber(const std::string &text)
 
 std::string NumberToText(const Extended &value)
 {
+    const CalculationScope scope;
     if (value.IsNaN())
         return "NAN";
     if (!value.IsFinite())
@@ -246,6 +249,7 @@ std::string NumberToText(const Extended &value)
 
 std::int64_t RoundToInteger(const Extended &value)
 {
+    const CalculationScope scope;
     return Backend::ToInt64(RawAccess::Of(fp::RoundToWhole(value)));
 }
 

@@ -9,9 +9,9 @@
 #include "calc/cleaning.h"
 #include "calc/designdata.h"
 #include "calc/errors.h"
+#include "calc/formulas.h"
 #include "calc/fparith.h"
 #include "calc/fpmode.h"
-#include "calc/hydraulics.h"
 #include "calc/numbers.h"
 
 namespace calc::inline VARNELO_CALC_BACKEND {
@@ -19,6 +19,10 @@ namespace calc::inline VARNELO_CALC_BACKEND {
 using fp::Store;
 
 namespace {
+
+// The run holds the calculation's mode throughout: the formulas open no scope of their own.
+using formulas::formulkms;
+using formulas::FrictionOf;
 
 bool InRange(int index, std::size_t count) { return index >= 0 && std::size_t(index) < count; }
 
@@ -130,7 +134,7 @@ CircuitSearch SearchCircuits(double flow, double frictionHead, double boilerShar
 
 SizingOutcome SizeMixingUnit(const SizingInputs &in, SizingResults &out, SizingWorking *working)
 {
-    LoadFloatingPointMode();
+    const CalculationScope scope;
     CheckSelections(in);
     const double length = ReadPipeLength(in.PipeLengthText);
     const int pitch = kPitches.ValueAt(in.PitchIndex);

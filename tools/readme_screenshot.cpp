@@ -7,7 +7,6 @@
 #include "app/application.h"
 #include "app/programwindows.h"
 #include "app/regionalsettings.h"
-#include "calc/fpmode.h"
 #include "ui/calculatorpage.h"
 #include "ui/controls.h"
 
@@ -23,7 +22,6 @@ int main(int argc, char *argv[])
         return 2;
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    calc::LoadFloatingPointMode();
     Application application(argc, argv);
     SetRegionalSettingsSource([] { return QLocale(QLocale::Russian, QLocale::Russia); });
     FollowRegionalSettings();

@@ -3,10 +3,8 @@
 
 #include "ui/errorreport.h"
 
-#include "calc/fpmode.h"
 #include "ui/accessibility.h"
 #include "ui/activation.h"
-#include "ui/fpmoderestore.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -47,7 +45,6 @@ void ShowBox(const QString &caption, const QString &message) noexcept
     try {
         CancelCapture();
         RestoreActivation activation;
-        RestoreFloatingPointMode mode;
         QMessageBox box(QMessageBox::Critical, caption, ReportText(message), QMessageBox::Ok,
                         ReportOwner());
         box.setObjectName(QStringLiteral("ErrorReport"));
@@ -214,7 +211,6 @@ void ReportError(const std::exception &error, ErrorOrigin origin) noexcept
 
 void ReportCurrentError(ErrorOrigin origin) noexcept
 {
-    calc::LoadFloatingPointMode();
     ErrorReporter *reporter = ErrorReporter::Instance();
     if (!reporter)
         return;

@@ -104,8 +104,7 @@ private:
     int outerType_;
 };
 
-// For use inside a catch block: reloads the floating-point mode, so that no fault state
-// survives the error, then reports the exception being handled.
+// For use inside a catch block: reports the exception being handled.
 void ReportCurrentError(ErrorOrigin origin = ErrorOrigin::Event) noexcept;
 
 // Runs one event handler. An error escaping it is reported here and the handler is

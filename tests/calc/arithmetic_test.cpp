@@ -1,14 +1,19 @@
 // SPDX-FileCopyrightText: 2026 Varnelo developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include <cstdio>
 #include <functional>
+#include <string>
 
 #include <gtest/gtest.h>
 
+#include "../fpmode_probe.h"
 #include "calc/apptitle.h"
 #include "calc/errors.h"
 #include "calc/fparith.h"
 #include "calc/fpmode.h"
+#include "calc/hydraulics.h"
+#include "calc/numbers.h"
 #include "calc/sizing.h"
 #include "extended_values.h"
 
@@ -24,7 +29,7 @@ void ExpectFault(const std::function<void()> &operation, const char *message)
     } catch (const Error &e) {
         EXPECT_STREQ(e.what(), message);
     }
-    EXPECT_TRUE(FloatingPointModeInForce()) << message;
+    EXPECT_TRUE(fpmode_probe::CalculationModeInForce()) << message;
 }
 
 TEST(CheckedArithmetic, FaultsRaiseTheirErrorClasses)
@@ -108,28 +113,67 @@ TEST(FloatingPointMode, LoadingRestoresTheModeAfterAChange)
 {
     std::uint16_t singlePrecision = 0x007F;
     asm volatile("fldcw %0" : : "m"(singlePrecision));
-    EXPECT_FALSE(FloatingPointModeInForce());
+    EXPECT_FALSE(fpmode_probe::CalculationModeInForce());
     LoadFloatingPointMode();
-    EXPECT_TRUE(FloatingPointModeInForce());
+    EXPECT_TRUE(fpmode_probe::CalculationModeInForce());
     // 1 + 2^-63 survives only with a 64-bit significand.
     volatile long double tiny = 0x1p-63L;
     EXPECT_NE(1.0L + tiny, 1.0L);
     // The same for the SSE unit's rounding (here: toward zero).
     std::uint32_t towardZero = 0x7F80;
     asm volatile("ldmxcsr %0" : : "m"(towardZero));
-    EXPECT_FALSE(FloatingPointModeInForce());
+    EXPECT_FALSE(fpmode_probe::CalculationModeInForce());
     LoadFloatingPointMode();
-    EXPECT_TRUE(FloatingPointModeInForce());
+    EXPECT_TRUE(fpmode_probe::CalculationModeInForce());
 }
 
-TEST(FloatingPointMode, ACalculationLoadsItWhereItBegins)
+// Every bit of a double, whatever the rounding mode of the caller.
+std::string Exact(double value)
 {
-    std::uint16_t singlePrecision = 0x007F;
-    asm volatile("fldcw %0" : : "m"(singlePrecision));
-    SizingResults results;
-    EXPECT_EQ(SizeMixingUnit(SizingInputs{}, results), SizingOutcome::Computed);
-    EXPECT_TRUE(FloatingPointModeInForce());
-    EXPECT_EQ(results.ManifoldHead, 2.1942);
+    char text[64];
+    std::snprintf(text, sizeof text, "%a", value);
+    return text;
+}
+
+// Every entry point that computes holds the calculation's mode while it runs and gives the
+// caller's back, also when it ends in an error: under a foreign mode each computes what it
+// computes under its own, and the caller finds its mode as it left it.
+TEST(FloatingPointMode, EachEntryPointGivesTheCallersModeBack)
+{
+    using namespace fpmode_probe;
+    struct EntryPoint {
+        const char *name;
+        std::function<std::string()> run;
+    };
+    SetLocaleDecimalMark(',');
+    const EntryPoint entryPoints[] = {
+        {"SizeMixingUnit", [] { SizingResults r; SizeMixingUnit({}, r); return NumberToText(*r.Area) + NumberToText(*r.ManifoldHead); }},
+        {"TextToNumber", [] { return NumberToText(TextToNumber("80,123456789012345678")); }},
+        {"NumberToText", [] { return NumberToText(2.1942); }},
+        {"RoundToInteger", [] { return std::to_string(RoundToInteger(X("2.5"))); }},
+        {"formul", [] { return Exact(formul(0.01, 0.61, 3.0128976, 12, 80)); }},
+        {"formulkms", [] { return Exact(formulkms(10, 25, 175)); }},
+        {"funskorost", [] { return Exact(funskorost(1, 0.012)); }},
+        {"stepen", [] { return Exact(stepen(10240, 0.25)); }},
+        {"mintoch", [] { return Exact(mintoch(1.23456)); }},
+        {"an error", [] {
+             SizingInputs in;
+             in.PipeLengthText = "0";
+             SizingResults r;
+             EXPECT_THROW(SizeMixingUnit(in, r), EInvalidOp);
+             return NumberToText(*r.CircuitFlow);
+         }},
+    };
+    for (const EntryPoint &entry : entryPoints) {
+        LoadMode(kCalculationMode);
+        const std::string own = entry.run();
+        LoadMode(kForeignMode);
+        const std::string underForeign = entry.run();
+        const ProcessorMode after = CurrentMode();
+        LoadMode(kCalculationMode);
+        EXPECT_EQ(underForeign, own) << entry.name;
+        EXPECT_EQ(after, kForeignMode) << entry.name;
+    }
 }
 #endif
 

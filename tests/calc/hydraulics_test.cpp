@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "../fpmode_probe.h"
 #include "calc/errors.h"
 #include "calc/fparith.h"
 #include "calc/fpmode.h"
@@ -199,7 +200,7 @@ TEST(Mintoch, ReturnsWhatItCannotRoundUnchanged)
     EXPECT_EQ(mintoch(1e300), 1e300);
     EXPECT_TRUE(std::isinf(mintoch(std::numeric_limits<double>::infinity())));
     EXPECT_TRUE(std::isnan(mintoch(std::numeric_limits<double>::quiet_NaN())));
-    EXPECT_TRUE(FloatingPointModeInForce());
+    EXPECT_TRUE(fpmode_probe::CalculationModeInForce());
 }
 
 TEST(Stepen, PowerThroughLogarithm)

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Varnelo developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "../fpmode_probe.h"
 #include "calc/errors.h"
 #include "calc/fparith.h"
 #include "calc/fpmode.h"
@@ -129,7 +130,7 @@ TEST(TextToNumber, TooManyDigitsOverflowAndAreRejected)
 TEST(TextToNumber, LeavesNoFaultPending)
 {
     EXPECT_THROW(TextToNumber("1E4999"), EConvertError);
-    EXPECT_TRUE(FloatingPointModeInForce());
+    EXPECT_TRUE(fpmode_probe::CalculationModeInForce());
     EXPECT_EQ(TextToNumber("2"), 2);
 }
 

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "../fpmode_probe.h"
 #include "calc/calc.h"
 #include "decimal_mark.h"
 #include "sizing_inputs.h"
@@ -176,7 +177,7 @@ TEST_P(SizingFailures, StopAtTheRightStep)
         EXPECT_STREQ(e.what(), c.message);
     }
     EXPECT_EQ(Texts(r), Boxes({c.flowShown, "-", "-", "-", "-", "-", "-"}));
-    EXPECT_TRUE(FloatingPointModeInForce());
+    EXPECT_TRUE(fpmode_probe::CalculationModeInForce());
 }
 
 INSTANTIATE_TEST_SUITE_P(

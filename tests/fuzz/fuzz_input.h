@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "../fpmode_probe.h"
 #include "calc/calc.h"
 
 // Reads the fuzzer's bytes from the front: small numbers first, the rest as a text.
@@ -28,6 +29,6 @@ private:
 // Every fault must leave the unit in the program's own mode.
 inline void RequireCleanMode()
 {
-    if (!calc::FloatingPointModeInForce())
+    if (!fpmode_probe::CalculationModeInForce())
         std::abort();
 }

@@ -4,7 +4,6 @@
 #include "guitest.h"
 
 #include "calc/designdata.h"
-#include "calc/fpmode.h"
 #include "ui/controls.h"
 
 #include <QKeyEvent>
@@ -244,7 +243,6 @@ TEST_F(CalculatorPageTest, CalculationAfterAnErrorGivesTheFreshResults)
     ExpectErrorReport();
     Calculate();
     EXPECT_EQ(Page().Edit6->text(), "0");
-    EXPECT_TRUE(calc::FloatingPointModeInForce());
     Page().Edit4->setText("80");
     Calculate();
     EXPECT_EQ(ResultTexts(Page()), fresh);

@@ -4,7 +4,6 @@
 #include "guitest.h"
 
 #include "calc/errors.h"
-#include "calc/fpmode.h"
 #include "ui/errorreport.h"
 
 #include <QAccessible>
@@ -128,33 +127,6 @@ TEST_F(ErrorReportTest, ApplicationCatchesWhatEscapesAHandler)
     ASSERT_EQ(reports.size(), 1u);
     EXPECT_EQ(reports[0].text, "Floating point division by zero.");
 }
-
-#if !VARNELO_PORTABLE_EXTENDED
-TEST_F(ErrorReportTest, ErrorReloadsTheFloatingPointMode)
-{
-    LoadForeignFloatingPointMode();
-    ASSERT_FALSE(calc::FloatingPointModeInForce());
-    // Already while the report is shown, not only once it is closed.
-    bool inForceWhileShown = false;
-    ExpectModal([&inForceWhileShown](QWidget *modal) {
-        inForceWhileShown = calc::FloatingPointModeInForce();
-        modal->close();
-    });
-    RunGuarded([] { throw calc::EInvalidOp(); });
-    EXPECT_TRUE(inForceWhileShown);
-    EXPECT_TRUE(calc::FloatingPointModeInForce());
-}
-
-TEST_F(ErrorReportTest, ModeChangedWhileTheBoxIsShownIsPutBack)
-{
-    ExpectModal([](QWidget *modal) {
-        LoadForeignFloatingPointMode();
-        modal->close();
-    });
-    ReportError(calc::EOverflow());
-    EXPECT_TRUE(calc::FloatingPointModeInForce());
-}
-#endif
 
 TEST_F(ErrorReportTest, FocusGoesBackWhereItWasAfterTheReport)
 {

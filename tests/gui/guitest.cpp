@@ -40,14 +40,6 @@ void ForceClose(QWidget *modal)
 
 } // namespace
 
-#if !VARNELO_PORTABLE_EXTENDED
-void LoadForeignFloatingPointMode()
-{
-    const std::uint16_t foreign = 0x0E7F;
-    asm volatile("fldcw %0" : : "m"(foreign));
-}
-#endif
-
 void PrintTo(const QString &text, std::ostream *out) { *out << '"' << text.toStdString() << '"'; }
 
 void PrintTo(const QRect &rect, std::ostream *out)

@@ -26,12 +26,6 @@
 #include <memory>
 #include <vector>
 
-#if !VARNELO_PORTABLE_EXTENDED
-// Loads an x87 mode other than the calculation's (rounding towards zero, 53-bit precision), as
-// a platform call might. The portable arithmetic has no processor mode to disturb.
-void LoadForeignFloatingPointMode();
-#endif
-
 // Readable failure messages for the toolkit's values.
 void PrintTo(const QString &text, std::ostream *out);
 void PrintTo(const QRect &rect, std::ostream *out);

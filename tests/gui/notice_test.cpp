@@ -3,7 +3,6 @@
 
 #include "guitest.h"
 
-#include "calc/fpmode.h"
 #include "ui/controls.h"
 
 #include <QApplication>
@@ -165,18 +164,6 @@ TEST_F(NoticeTest, MainWindowTakesNoClicksWhileTheNoticeIsShown)
     Notice().ShowNotice("x");
     EXPECT_TRUE(Page().Edit6->text().isEmpty());
 }
-
-#if !VARNELO_PORTABLE_EXTENDED
-TEST_F(NoticeTest, ModeChangedWhileTheNoticeIsShownIsPutBack)
-{
-    ExpectModal([this](QWidget *) {
-        LoadForeignFloatingPointMode();
-        Notice().Button1->click();
-    });
-    Notice().ShowNotice("x");
-    EXPECT_TRUE(calc::FloatingPointModeInForce());
-}
-#endif
 
 TEST_F(NoticeTest, ResizingKeepsTheStripsAndTheButtonsPlace)
 {

@@ -7,7 +7,6 @@
 // the program with an empty window of its own (bench/).
 #include "app/application.h"
 #include "app/programwindows.h"
-#include "calc/fpmode.h"
 
 #include <QTimer>
 #include <QWidget>
@@ -51,7 +50,6 @@ private:
 
 int RunProgramWindows(int argc, char **argv)
 {
-    calc::LoadFloatingPointMode();
     Application application(argc, argv);
     ProgramWindows windows;
     FirstPaintWatch watch(&windows.Form1);

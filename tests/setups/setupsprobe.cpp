@@ -17,7 +17,6 @@
 #include "app/application.h"
 #include "app/notice.h"
 #include "app/programwindows.h"
-#include "calc/fpmode.h"
 #include "ui/calculatorpage.h"
 #include "ui/contrast.h"
 #include "ui/controls.h"
@@ -354,7 +353,6 @@ void CheckNoticeAndReport(CalculatorPage &page, TextCheck &check)
 
 int Probe(int argc, char **argv)
 {
-    calc::LoadFloatingPointMode();
     Application application(argc, argv);
     ProgramWindows windows;
     windows.Show();
