@@ -16,6 +16,7 @@ VARNELO_PACKAGES=(
   xvfb xauth
   fonts-dejavu-core fonts-liberation2 fonts-crosextra-carlito
   groff-base man-db  # the manual pages' tests render them as Debian's tools do
+  python3  # the planted-fault tables are checked against the code with every test run
 )
 
 varnelo_install_missing() {

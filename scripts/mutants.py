@@ -65,7 +65,7 @@ def ReadTable(path):
         if not raw.strip() or raw.startswith("#"):
             continue
         if raw.startswith("[") and raw.endswith("]"):
-            mutants.append({"name": raw[1:-1], "line": number})
+            mutants.append({"name": raw[1:-1], "line": number, "table": path})
             key = None
             continue
         if raw.startswith("+ ") and key:
@@ -151,9 +151,11 @@ class Scratch:
 
 
 def CheckSnippets(mutants):
-    errors = [f"{m['name']}: {error}" for m in mutants for error in [Apply(ROOT, m)[1]] if error]
+    """Every snippet found once; a stale one is named by its place in the table, to re-point."""
+    errors = [f"{m['table'].relative_to(ROOT)}:{m['line']}: error: [{m['name']}] {error}"
+              for m in mutants for error in [Apply(ROOT, m)[1]] if error]
     for error in errors:
-        print(f"Error: {error}")
+        print(error)
     print(f"{len(mutants)} mutants, {len(errors)} snippets to re-point")
     return 1 if errors else 0
 
