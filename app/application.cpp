@@ -10,6 +10,9 @@
 #include "ui/fonts.h"
 #include "ui/fpmoderestore.h"
 
+#include <QLibraryInfo>
+#include <QTranslator>
+
 Application::Application(int &argc, char **argv) : QApplication(argc, argv)
 {
     RestoreFloatingPointMode restore;  // loading the platform may have changed it
@@ -19,6 +22,18 @@ Application::Application(int &argc, char **argv) : QApplication(argc, argv)
     setDesktopFileName(QStringLiteral(VARNELO_APP_ID));  // matches the window to its menu entry
     FollowRegionalSettings();
     InstallAccessibility();
+    InstallQtTranslations();
+}
+
+// Qt's own texts (the boxes' standard menus, the file and print dialogs) in Russian under any
+// locale, as the program's own are. The catalogue is mapped, not read, so this costs little.
+void Application::InstallQtTranslations()
+{
+    auto *translator = new QTranslator(this);
+    if (translator->load(QStringLiteral("qtbase_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        installTranslator(translator);
+    else
+        delete translator;  // without the catalogue Qt's texts stay English
 }
 
 bool Application::notify(QObject *receiver, QEvent *event)

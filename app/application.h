@@ -18,4 +18,7 @@ public:
 
 protected:
     bool event(QEvent *event) override;
+
+private:
+    void InstallQtTranslations();
 };
