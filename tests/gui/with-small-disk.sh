@@ -16,9 +16,15 @@ unshare_options=(--mount)
 # shellcheck disable=SC2016  # the inner shell expands its own variables
 if unshare "${unshare_options[@]}" true 2>/dev/null; then
   unshare "${unshare_options[@]}" bash -c '
-    mount -t tmpfs -o size=256k,mode=0777 varnelo-small-disk "$1" || exit 1
-    shift
-    VARNELO_SMALL_DISK="$0" "$@"' "$disk" "$disk" "$@"
+    disk="$0"
+    if mount -t tmpfs -o size=256k,mode=0777 varnelo-small-disk "$disk"; then
+      VARNELO_SMALL_DISK="$disk" "$@"
+      status=$?
+      umount "$disk"
+      exit "$status"
+    fi
+    echo "with-small-disk: cannot mount a small file system here; running without one" >&2
+    exec "$@"' "$disk" "$@"
 else
   echo "with-small-disk: no private mount namespace here; running without a small disk" >&2
   "$@"
