@@ -11,6 +11,7 @@
 #include <optional>
 
 class QAction;
+class QLineEdit;
 class QMenu;
 class QWidget;
 struct CalculationSheet;
@@ -48,7 +49,7 @@ public:
 
     // The page's own menu, and a line edit's standard menu with the three below a separator.
     void ShowPageMenu(const QPoint &globalPos);
-    void ShowEditMenu(class QLineEdit *edit, const QPoint &globalPos);
+    void ShowEditMenu(QLineEdit *edit, const QPoint &globalPos);
 
     static void OpenPreview(QWidget *parent, const CalculationSheet &sheet);
     static QString ChooseFile(QWidget *parent, const QString &proposed);

@@ -180,7 +180,7 @@ void PrintSheet(const CalculationSheet &sheet, QPrinter &printer)
 {
     QPainter painter;
     if (!painter.begin(&printer))
-        throw std::runtime_error("Printer not ready");
+        throw std::runtime_error("Принтер не готов к печати");
     PaintSheet(sheet, painter, printer);
     painter.end();
 }

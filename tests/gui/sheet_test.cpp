@@ -249,6 +249,15 @@ TEST_F(SheetTest, PrintingPaintsOnAGivenPrinter)
     EXPECT_TRUE(text.contains(Page().Edit9->text()));
 }
 
+TEST_F(SheetTest, APrinterThatCannotStartIsAnError)
+{
+    Calculate();
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QStringLiteral("/proc/version/printed.pdf"));
+    EXPECT_THROW(PrintSheet(Page().Sheet(), printer), std::runtime_error);
+}
+
 TEST_F(SheetTest, SheetKeepsTheInputsOfThePressNotLaterChanges)
 {
     Calculate();
