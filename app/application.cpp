@@ -9,6 +9,9 @@
 #include "ui/errorreport.h"
 #include "ui/fonts.h"
 
+#include <QLibraryInfo>
+#include <QTranslator>
+
 namespace {
 
 QString ReportCaptionOf(const QString &executable)
@@ -25,6 +28,18 @@ Application::Application(int &argc, char **argv)
     setDesktopFileName(QStringLiteral(VARNELO_APP_ID));  // matches the window to its menu entry
     FollowRegionalSettings();
     InstallAccessibility();
+    InstallQtTranslations();
+}
+
+// Qt's own texts (the boxes' standard menus, the file and print dialogs) in Russian under any
+// locale, as the program's own are. The catalogue is mapped, not read, so this costs little.
+void Application::InstallQtTranslations()
+{
+    auto *translator = new QTranslator(this);
+    if (translator->load(QStringLiteral("qtbase_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        installTranslator(translator);
+    else
+        delete translator;  // without the catalogue Qt's texts stay English
 }
 
 bool Application::notify(QObject *receiver, QEvent *event)

@@ -22,5 +22,7 @@ protected:
     bool event(QEvent *event) override;
 
 private:
+    void InstallQtTranslations();
+
     ErrorReporter errorReporter_;
 };

@@ -157,7 +157,7 @@ void TForm1::CreateInfoBox()
 void TForm1::CreatePages()
 {
     TabSheet1 = new CalculatorPage(PageControl1);
-    PageControl1->AddPage(TabSheet1, QStringLiteral("Расчет узла Varnelo"));
+    PageControl1->AddPage(TabSheet1, QString::fromUtf8(kCalculatorPageCaption));
     for (const PageEntry &entry : kReferencePages)
         this->*entry.page = PageControl1->AddPage(QString::fromLatin1(entry.name), Text(entry.caption));
 }

@@ -50,7 +50,7 @@ expected_files=(
 # patterns: from Debian 13 on, Qt's library packages carry the 64-bit time_t suffix "t64".
 required_depends=(
   'libqt6core6(t64)?' 'libqt6gui6(t64)?' 'libqt6widgets6(t64)?' qt6-qpa-plugins
-  fonts-liberation2 fonts-crosextra-carlito fonts-dejavu-core
+  fonts-liberation2 fonts-crosextra-carlito fonts-dejavu-core qt6-translations-l10n
 )
 
 fail() {

@@ -15,6 +15,8 @@ VARNELO_PACKAGES=(
   libgtest-dev libbenchmark-dev
   xvfb xauth
   fonts-dejavu-core fonts-liberation2 fonts-crosextra-carlito
+  qt6-translations-l10n  # Qt's own texts (standard menus, file and print dialogs) in Russian
+  poppler-utils  # the calculation sheet's tests read its PDF back (pdfinfo, pdffonts, pdftotext)
   groff-base man-db  # the manual pages' tests render them as Debian's tools do
   python3  # the planted-fault tables are checked against the code with every test run
 )

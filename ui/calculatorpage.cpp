@@ -4,12 +4,17 @@
 #include "ui/calculatorpage.h"
 
 #include "calc/numbers.h"
+#include "ui/calculationsheet.h"
 #include "ui/controls.h"
 #include "ui/errorreport.h"
 #include "ui/picturebox.h"
+#include "ui/sheetactions.h"
 
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QShortcut>
 
 #include <algorithm>
 #include <climits>
@@ -82,6 +87,39 @@ QWidget *ControlOf(const CalculatorPage &page, const CalculatorControl &control)
     return page.*control.box;
 }
 
+// The units of the lists whose labels name none; the other labels end in their unit.
+struct ListUnit {
+    int calc::SizingInputs::*input;
+    const char *unit;
+};
+constexpr ListUnit kListUnits[] = {
+    {&calc::SizingInputs::BoilerTempIndex, "°C"},
+    {&calc::SizingInputs::SetTempIndex, "°C"},
+    {&calc::SizingInputs::TempDropIndex, "К"},
+};
+
+// A label as the sheet writes it: its words without the colon, and the unit after its last
+// comma ("Шаг укладки, мм:" gives "Шаг укладки" and "мм") or from kListUnits.
+std::pair<QString, QString> CaptionAndUnit(const CalculatorControl &control)
+{
+    QString caption = QString::fromUtf8(control.label.caption);
+    if (caption.endsWith(u':'))
+        caption.chop(1);
+    const qsizetype comma = caption.lastIndexOf(QStringLiteral(", "));
+    if (comma >= 0)
+        return {caption.left(comma), caption.mid(comma + 2)};
+    for (const ListUnit &unit : kListUnits) {
+        if (control.input && unit.input == control.input)
+            return {caption, QString::fromUtf8(unit.unit)};
+    }
+    return {caption, QString()};
+}
+
+std::size_t ResultPosition(calc::ResultField field)
+{
+    return std::size_t(std::ranges::find(calc::kResultOrder, field) - calc::kResultOrder.begin());
+}
+
 constexpr QRect kPanel4{0, 0, 687, 25};
 constexpr QRect kPanel2{0, 25, 687, 418};
 constexpr QRect kImage1{8, 8, 241, 401};
@@ -107,9 +145,7 @@ CalculatorPage::CalculatorPage(QWidget *parent) : QWidget(parent)
 
 void CalculatorPage::CreateControls()
 {
-    Panel4 = new Panel(this, QStringLiteral("Panel4"),
-                       QStringLiteral("Калькулятор расчета Varnelo для теплого бетонного "
-                                      "водяного пола с керамической плиткой"));
+    Panel4 = new Panel(this, QStringLiteral("Panel4"), QString::fromUtf8(kCalculatorHeading));
     Panel2 = new Panel(this, QStringLiteral("Panel2"));
     // The page is on display at start-up, so the photograph is decoded then.
     Image1 = new PictureBox(Panel2, QStringLiteral("Image1"), resources::Picture::UnitPhoto);
@@ -182,6 +218,48 @@ void CalculatorPage::CreateLabels()
 void CalculatorPage::Connect()
 {
     connect(BitBtn1, &QPushButton::clicked, this, Guarded([this] { BitBtn1Click(); }));
+    ConnectSheet();
+}
+
+// The sheet's commands: in the page's context menu (right button, the Menu key, Shift+F10),
+// below the standard items of the length box's and result boxes' own menus, and Ctrl+P.
+void CalculatorPage::ConnectSheet()
+{
+    sheetActions_ = new SheetActions(this, [this] { return Sheet(); });
+    for (const CalculatorControl &control : kCalculatorControls) {
+        if (control.list)  // a list would keep the event to itself; the page's menu stands for it
+            (this->*control.list)->setContextMenuPolicy(Qt::NoContextMenu);
+        QLineEdit *edit = control.box ? this->*control.box
+                          : control.length ? this->*control.length : nullptr;
+        if (!edit)
+            continue;
+        edit->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(edit, &QWidget::customContextMenuRequested, this, [this, edit](const QPoint &at) {
+            RunGuarded([&] { sheetActions_->ShowEditMenu(edit, edit->mapToGlobal(at)); });
+        });
+    }
+    // The platform turns the Menu key into a context-menu event itself; Shift+F10 is made one here.
+    auto *menuKey = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), this);
+    menuKey->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(menuKey, &QShortcut::activated, this, Guarded([this] { OpenMenuFromKeyboard(); }));
+}
+
+void CalculatorPage::contextMenuEvent(QContextMenuEvent *event)
+{
+    event->accept();
+    RunGuarded([&] { sheetActions_->ShowPageMenu(event->globalPos()); });
+}
+
+// A context menu asked for from the keyboard, for the control that has the focus, as the
+// platform's Menu key does.
+void CalculatorPage::OpenMenuFromKeyboard()
+{
+    QWidget *focus = QApplication::focusWidget();
+    if (!focus || !isAncestorOf(focus))
+        return;
+    const QPoint at = focus->rect().center();
+    QContextMenuEvent event(QContextMenuEvent::Keyboard, at, focus->mapToGlobal(at));
+    QCoreApplication::sendEvent(focus, &event);
 }
 
 QList<QWidget *> CalculatorPage::KeyboardOrder() const
@@ -194,10 +272,13 @@ QList<QWidget *> CalculatorPage::KeyboardOrder() const
 
 void CalculatorPage::BitBtn1Click()
 {
+    ForgetCalculation();  // only a press that fills all seven boxes leaves a sheet
+    const calc::SizingInputs inputs = ReadInputs();
     calc::SizingResults results;
+    calc::SizingWorking working;
     auto outcome = calc::SizingOutcome::Computed;
     try {
-        outcome = calc::SizeMixingUnit(ReadInputs(), results);
+        outcome = calc::SizeMixingUnit(inputs, results, &working);
     } catch (...) {
         ShowResults(results);  // what was set before the error stays shown
         throw;
@@ -208,6 +289,53 @@ void CalculatorPage::BitBtn1Click()
         return;
     }
     ShowResults(results);
+    KeepCalculation(inputs, working);
+}
+
+void CalculatorPage::KeepCalculation(const calc::SizingInputs &inputs,
+                                     const calc::SizingWorking &working)
+{
+    PressedCalculation pressed{inputs, {}, working, QDateTime::currentDateTime(),
+                               calc::LocaleDecimalMark()};
+    for (std::size_t i = 0; i < calc::kResultOrder.size(); ++i)
+        pressed.shown[i] = (this->*BoxShowing(calc::kResultOrder[i]))->text();
+    pressed_ = std::move(pressed);
+    sheetActions_->SetEnabled(true);
+}
+
+void CalculatorPage::ForgetCalculation()
+{
+    pressed_.reset();
+    sheetActions_->SetEnabled(false);
+}
+
+CalculationSheet CalculatorPage::Sheet() const
+{
+    const PressedCalculation &pressed = pressed_.value();
+    const calc::SizingInputs &inputs = pressed.inputs;
+    CalculationSheet sheet;
+    sheet.calculatedAt = pressed.at;
+    for (const CalculatorControl &control : kCalculatorControls) {
+        if (!control.label.name)
+            continue;  // the button
+        QString value;
+        if (control.list)
+            value = (this->*control.list)->itemText(inputs.*control.input);
+        else if (control.length)
+            value = QString::fromStdString(inputs.PipeLengthText);
+        else
+            value = pressed.shown[ResultPosition(control.result)];
+        const auto [caption, unit] = CaptionAndUnit(control);
+        if (!unit.isEmpty())
+            value += u' ' + unit;
+        (control.box ? sheet.results : sheet.inputs).append({caption, value});
+    }
+    const WorkingInputs workingInputs{calc::kPitches.ValueAt(inputs.PitchIndex),
+                                      calc::kSetTemperatures.ValueAt(inputs.SetTempIndex),
+                                      calc::kTemperatureDrops.ValueAt(inputs.TempDropIndex),
+                                      ComboBox3->itemText(inputs.PumpIndex)};
+    AddWorking(sheet, workingInputs, pressed.working, pressed.decimalMark);
+    return sheet;
 }
 
 calc::SizingInputs CalculatorPage::ReadInputs() const

@@ -4,7 +4,9 @@
 #pragma once
 
 #include "calc/sizing.h"
+#include "calc/working.h"
 
+#include <QDateTime>
 #include <QList>
 #include <QRect>
 #include <QWidget>
@@ -12,12 +14,20 @@
 #include <algorithm>
 #include <array>
 #include <functional>
+#include <optional>
 
 class DropDownList;
 class Panel;
 class PictureBox;
 class PushButton;
 class QLineEdit;
+class SheetActions;
+struct CalculationSheet;
+
+// The page's caption on its tab, and the heading of its top panel.
+inline constexpr const char *kCalculatorPageCaption = "Расчет узла Varnelo";
+inline constexpr const char *kCalculatorHeading =
+    "Калькулятор расчета Varnelo для теплого бетонного водяного пола с керамической плиткой";
 
 // The calculator page (the first tab of the main window, "Расчет узла Varnelo"): the
 // photograph, seven inputs, the button "Рассчитать!" and seven read-only result boxes.
@@ -39,6 +49,12 @@ public:
     // The button's handler: also runs on Enter or Space while the button has the focus.
     void BitBtn1Click();
 
+    // The sheet of the last press, while that press filled all seven boxes; the commands that
+    // hand it over (the page's context menu, the boxes' menus and Ctrl+P) are enabled just then.
+    bool HasSheet() const { return pressed_.has_value(); }
+    CalculationSheet Sheet() const;
+    SheetActions &SheetCommands() const { return *sheetActions_; }
+
     Panel *Panel4 = nullptr;
     Panel *Panel2 = nullptr;
     PictureBox *Image1 = nullptr;
@@ -58,7 +74,19 @@ public:
     QLineEdit *Edit1 = nullptr;
     QLineEdit *Edit13 = nullptr;
 
+protected:
+    void contextMenuEvent(QContextMenuEvent *event) override;
+
 private:
+    // What a press that filled all seven boxes leaves for its sheet, as it was at the press.
+    struct PressedCalculation {
+        calc::SizingInputs inputs;
+        std::array<QString, calc::kResultOrder.size()> shown;  // in the order of kResultOrder
+        calc::SizingWorking working;
+        QDateTime at;
+        char decimalMark = '.';
+    };
+
     void CreateControls();
     void CreateControl(const struct CalculatorControl &control);
     void PlaceControls();
@@ -66,8 +94,14 @@ private:
     void Connect();
     calc::SizingInputs ReadInputs() const;
     void ShowResults(const calc::SizingResults &results);
+    void ConnectSheet();
+    void KeepCalculation(const calc::SizingInputs &inputs, const calc::SizingWorking &working);
+    void ForgetCalculation();
+    void OpenMenuFromKeyboard();
 
     NoticeHandler showNotice_;
+    SheetActions *sheetActions_ = nullptr;
+    std::optional<PressedCalculation> pressed_;
 };
 
 // Where a control of Panel2 stands: the inputs and results in one column, the button apart.

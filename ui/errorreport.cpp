@@ -10,6 +10,7 @@
 #include <QEvent>
 #include <QMessageBox>
 #include <QPointer>
+#include <QPushButton>
 #include <QThread>
 #include <QWidget>
 
@@ -50,6 +51,8 @@ void ShowBox(const QString &caption, const QString &message) noexcept
         box.setObjectName(QStringLiteral("ErrorReport"));
         SetWindowTitleAndName(&box, box.windowTitle());
         box.setTextFormat(Qt::PlainText);  // a quoted length such as "<b>80" is not markup
+        // "OK" as the report has always said it, whatever Qt's Russian catalogue makes of it.
+        box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
         box.setWindowModality(Qt::ApplicationModal);
         box.exec();
     } catch (...) {

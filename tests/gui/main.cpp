@@ -15,11 +15,13 @@ namespace {
 QtMessageHandler g_standardHandler = nullptr;
 
 // The offscreen platform notes on every new window that it cannot pass size hints on, and
-// on every mouse capture that it cannot grab the pointer.
+// on every mouse or keyboard capture (an open menu) that it cannot grab it, nor raise a menu.
 void QuietOffscreenNotes(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
     if (message.contains(QLatin1String("does not support propagateSizeHints"))
-        || message.contains(QLatin1String("does not support grabbing the mouse")))
+        || message.contains(QLatin1String("does not support grabbing the mouse"))
+        || message.contains(QLatin1String("does not support grabbing the keyboard"))
+        || message.contains(QLatin1String("does not support raise()")))
         return;
     if (g_standardHandler)
         g_standardHandler(type, context, message);
