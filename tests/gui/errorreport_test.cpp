@@ -407,56 +407,6 @@ TEST_F(ErrorReportTest, AnErrorOfAnotherThreadIsShownOnTheInterfaceThread)
     EXPECT_EQ(reports.size(), 1u);
 }
 
-// Counts the paints of one widget.
-class PaintCounter : public QObject {
-public:
-    int paints = 0;
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint)
-            ++paints;
-        return QObject::eventFilter(watched, event);
-    }
-};
-
-// A widget whose first paint fails.
-class FailsOnce : public QWidget {
-public:
-    using QWidget::QWidget;
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        if (!failed_) {
-            failed_ = true;
-            throw calc::EInvalidOp();
-        }
-    }
-
-private:
-    bool failed_ = false;
-};
-
-TEST_F(ErrorReportTest, TheWindowGoesOnDrawingBehindAPaintErrorsReport)
-{
-    PaintCounter counter;
-    Page().Edit5->installEventFilter(&counter);
-    bool repaintedWhileOpen = false;
-    ExpectErrorReport([&] {
-        counter.paints = 0;
-        Page().Edit5->setText("42");
-        repaintedWhileOpen = QTest::qWaitFor([&] { return counter.paints > 0; }, 2000);
-    });
-    auto *broken = new FailsOnce(Page().Panel2);
-    broken->setGeometry(300, 300, 20, 20);
-    broken->show();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return reports.size() == 1; }));
-    EXPECT_TRUE(repaintedWhileOpen);
-    delete broken;
-}
-
 TEST_F(ErrorReportTest, WindowIsFullyUsableAfterAReport)
 {
     ExpectErrorReport();
