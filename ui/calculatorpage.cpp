@@ -272,7 +272,6 @@ QList<QWidget *> CalculatorPage::KeyboardOrder() const
 
 void CalculatorPage::BitBtn1Click()
 {
-    ForgetCalculation();  // only a press that fills all seven boxes leaves a sheet
     const calc::SizingInputs inputs = ReadInputs();
     calc::SizingResults results;
     calc::SizingWorking working;
@@ -280,10 +279,12 @@ void CalculatorPage::BitBtn1Click()
     try {
         outcome = calc::SizeMixingUnit(inputs, results, &working);
     } catch (...) {
+        ForgetCalculation();  // the boxes no longer show one calculation's figures
         ShowResults(results);  // what was set before the error stays shown
         throw;
     }
     if (outcome == calc::SizingOutcome::SetTempAboveBoiler) {
+        ForgetCalculation();  // only a press that fills all seven boxes leaves a sheet
         if (showNotice_)
             showNotice_(QString::fromUtf8(kSetTempAboveBoiler));
         return;
@@ -295,7 +296,8 @@ void CalculatorPage::BitBtn1Click()
 void CalculatorPage::KeepCalculation(const calc::SizingInputs &inputs,
                                      const calc::SizingWorking &working)
 {
-    PressedCalculation pressed{inputs, {}, working, QDateTime::currentDateTime(),
+    // The clock's reading without the time zone's: the sheet shows it in local time.
+    PressedCalculation pressed{inputs, {}, working, QDateTime::currentDateTimeUtc(),
                                calc::LocaleDecimalMark()};
     for (std::size_t i = 0; i < calc::kResultOrder.size(); ++i)
         pressed.shown[i] = (this->*BoxShowing(calc::kResultOrder[i]))->text();
@@ -314,7 +316,7 @@ CalculationSheet CalculatorPage::Sheet() const
     const PressedCalculation &pressed = pressed_.value();
     const calc::SizingInputs &inputs = pressed.inputs;
     CalculationSheet sheet;
-    sheet.calculatedAt = pressed.at;
+    sheet.calculatedAt = pressed.at.toLocalTime();
     for (const CalculatorControl &control : kCalculatorControls) {
         if (!control.label.name)
             continue;  // the button
