@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "../fpmode_probe.h"
+#include "decimal_mark.h"
 #include "calc/apptitle.h"
 #include "calc/errors.h"
 #include "calc/fparith.h"
@@ -145,7 +146,7 @@ TEST(FloatingPointMode, EachEntryPointGivesTheCallersModeBack)
         const char *name;
         std::function<std::string()> run;
     };
-    SetLocaleDecimalMark(',');
+    WithDecimalMark comma(',');
     const EntryPoint entryPoints[] = {
         {"SizeMixingUnit", [] { SizingResults r; SizeMixingUnit({}, r); return NumberToText(*r.Area) + NumberToText(*r.ManifoldHead); }},
         {"TextToNumber", [] { return NumberToText(TextToNumber("80,123456789012345678")); }},
