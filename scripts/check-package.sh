@@ -27,7 +27,7 @@ done
 build="$(realpath -m "${1:-$root/build}")"
 source "$root/scripts/deps.sh"
 # dpkg-dev and file: CPack's dpkg-shlibdeps step reads the program's libraries with both.
-varnelo_install_missing desktop-file-utils appstream dpkg-dev file lintian
+varnelo_install_missing "${VARNELO_PACKAGING_TOOLS[@]}"
 # The package's file dates are the last commit's, so that a rebuild gives the same bytes.
 if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
   SOURCE_DATE_EPOCH="$(git -C "$root" log -1 --format=%ct)"

@@ -18,14 +18,18 @@
 #   --build-types  then also plain Release and Debug builds, with warnings as errors, and
 #               their tests
 #   --only-build-types  those two builds alone, without the README's commands and the package
+#   --prepare DIR  only make the system in DIR and download (not install) the packages the
+#               tests will install, from Debian's registry; a later --use DIR runs the tests
+#   --use DIR   run the tests in a system that --prepare made, and remove it at the end, as a
+#               system made by this run is (CI prepares one while its other stages run)
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 source "$root/scripts/deps.sh"
 
 known_suites=(bookworm trixie sid)
 usage() {
-  echo "usage: scripts/debian-tests.sh [--keep DIR] [--no-package] [--build-types]" \
-    "[--only-build-types] SUITE" >&2
+  echo "usage: scripts/debian-tests.sh [--keep DIR | --prepare DIR | --use DIR] [--no-package]" \
+    "[--build-types] [--only-build-types] SUITE" >&2
   echo "known suites: ${known_suites[*]} (Debian 12, Debian 13, unstable)" >&2
   exit 2
 }
@@ -35,12 +39,16 @@ fail() {
 }
 
 keep=""
+use=""
+prepare=0
 package=1
 build_types=0
 readme=1
 while [ $# -gt 0 ]; do
   case "$1" in
     --keep) [ $# -ge 2 ] || usage; keep="$2"; shift ;;
+    --prepare) [ $# -ge 2 ] || usage; keep="$2"; prepare=1; shift ;;
+    --use) [ $# -ge 2 ] || usage; use="$2"; shift ;;
     --no-package) package=0 ;;
     --build-types) build_types=1 ;;
     --only-build-types) build_types=1; readme=0; package=0 ;;
@@ -60,6 +68,9 @@ step() { echo "== debian $suite: $* ($((SECONDS - start)) s)"; }
 
 if [ -n "$keep" ]; then
   system="$(realpath -m "$keep")"
+elif [ -n "$use" ]; then
+  system="$(realpath -m "$use")"
+  [ -x "$system/bin/bash" ] || fail "no system made by --prepare in $system"
 else
   system="$(mktemp -d /var/tmp/varnelo-debian-"$suite".XXXXXX)"
 fi
@@ -143,6 +154,12 @@ in_system() {
     LANG=C.UTF-8 TERM=dumb /bin/bash -c "cd /root/varnelo && $1" &
   wait $!
 }
+if [ "$prepare" -eq 1 ]; then
+  step "the packages the tests will install, downloaded"
+  in_system 'source scripts/deps.sh && varnelo_download_missing "${VARNELO_PACKAGING_TOOLS[@]}"'
+  step "prepared in $system"
+  exit 0
+fi
 in_system 'printf "%s, " "$(. /etc/os-release && echo "$PRETTY_NAME")"'
 if [ "$readme" -eq 1 ]; then
   step "the README's test command: scripts/test.sh"

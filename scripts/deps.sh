@@ -3,8 +3,8 @@
 # SPDX-FileCopyrightText: 2026 Varnelo developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# Installs, from Debian 12's packages, whatever the build, the program and the tests need and
-# the machine lacks. Sourced by run.sh and test.sh.
+# Installs, from Debian's packages (12, 13 and unstable alike), whatever the build, the program
+# and the tests need and the machine lacks. Sourced by run.sh, test.sh and the other scripts.
 set -euo pipefail
 
 VARNELO_PACKAGES=(
@@ -21,16 +21,36 @@ VARNELO_PACKAGES=(
   python3  # the planted-fault tables are checked against the code with every test run
 )
 
-varnelo_install_missing() {
-  local missing=()
+# What scripts/check-package.sh adds to build and judge the Debian package.
+VARNELO_PACKAGING_TOOLS=(desktop-file-utils appstream dpkg-dev file lintian)
+
+varnelo_missing_packages() {
   local pkg
   for pkg in "${VARNELO_PACKAGES[@]}" "$@"; do
-    dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "ok installed" || missing+=("$pkg")
+    dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "ok installed" || echo "$pkg"
   done
+}
+
+# Installs the packages above and the given ones that are missing.
+varnelo_install_missing() { varnelo_apt_missing install "$@"; }
+# Fetches them into apt's cache and installs nothing: a fresh system can download while the
+# machine builds something else.
+varnelo_download_missing() { varnelo_apt_missing download "$@"; }
+
+varnelo_apt_missing() {
+  local what="$1"
+  shift
+  local missing
+  mapfile -t missing < <(varnelo_missing_packages "$@")
   [ ${#missing[@]} -eq 0 ] && return 0
-  echo "Installing: ${missing[*]}"
+  local options=(-y -qq --no-install-recommends)
+  if [ "$what" = download ]; then
+    options+=(--download-only)
+  else
+    echo "Installing: ${missing[*]}"
+  fi
   local sudo=()
   [ "$(id -u)" -eq 0 ] || sudo=(sudo)
   "${sudo[@]}" apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install "${options[@]}" "${missing[@]}"
 }

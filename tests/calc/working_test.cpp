@@ -91,7 +91,7 @@ TEST(SizingWorking, ACapacityBeyondADoubleIsInfinite)
     SizingWorking w;
     ASSERT_EQ(SizeMixingUnit(in, results, &w), SizingOutcome::Computed);
     EXPECT_EQ(Texts(results), Texts(plain));
-    EXPECT_EQ(w.AtCount(50).capacity, std::numeric_limits<double>::infinity());
+    EXPECT_EQ(w.AtCount(kMostCircuits).capacity, std::numeric_limits<double>::infinity());
     EXPECT_EQ(w.reason, CountReason::MostCircuits);
 }
 
