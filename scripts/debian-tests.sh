@@ -74,6 +74,8 @@ elif [ -n "$use" ]; then
 else
   system="$(mktemp -d /var/tmp/varnelo-debian-"$suite".XXXXXX)"
 fi
+# The system's root is open to its own users (apt downloads as _apt), as a root folder is.
+[ ! -d "$system" ] || chmod 0755 "$system"
 
 # Every mount below the system, deepest first: ours and any that an interrupted debootstrap left.
 undo_mounts() {
