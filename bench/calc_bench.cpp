@@ -59,6 +59,16 @@ void BM_SizeMixingUnitZeroLengthError(benchmark::State &state)
 }
 BENCHMARK(BM_SizeMixingUnitZeroLengthError);
 
+// What every entry point pays to take the calculation's mode and give the caller's back.
+void BM_CalculationScope(benchmark::State &state)
+{
+    for (auto _ : state) {
+        const calc::CalculationScope scope;
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_CalculationScope);
+
 void BM_TextToNumber(benchmark::State &state)
 {
     const std::string text = " 1234,5678E-2 ";

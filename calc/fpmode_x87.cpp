@@ -3,7 +3,6 @@
 
 // The x87 back end's mode: the unit's control word and status, and SSE's control register.
 
-#include <cfenv>
 #include <cstdint>
 #include <cstring>
 
@@ -40,27 +39,35 @@ namespace {
 
 thread_local int t_calculations = 0;  // scopes open on this thread
 
+// The x87 status word's exception flags (invalid, denormal, zero divide, overflow, underflow,
+// precision) and SSE's, which stand in the same six bits of its control register.
+constexpr std::uint16_t kExceptionFlags = 0x3F;
+
 struct CallersMode {
-    unsigned char x87Environment[28];  // control word, status flags, tags (fnstenv)
+    std::uint16_t controlWord;
+    std::uint16_t statusWord;
     std::uint32_t mxcsr;
 };
-static_assert(sizeof(CallersMode) <= 32);
+static_assert(sizeof(CallersMode) <= sizeof(unsigned char[32]));
 
 } // namespace
 
+// fnstcw, fnstsw and stmxcsr save the caller's mode in a few cycles; the whole environment
+// (fnstenv, fldenv) costs a hundred or more each way and is needed only to give back exception
+// flags that the caller had raised, which callers seldom have.
 CalculationScope::CalculationScope() noexcept : outermost_(t_calculations++ == 0)
 {
     if (!outermost_)
         return;
     auto *saved = reinterpret_cast<CallersMode *>(callersMode_);
-    asm volatile("fnstenv %0\n\tstmxcsr %1"
-                 : "=m"(saved->x87Environment), "=m"(saved->mxcsr)
+    asm volatile("fnstcw %0\n\tfnstsw %1\n\tstmxcsr %2"
+                 : "=m"(saved->controlWord), "=m"(saved->statusWord), "=m"(saved->mxcsr)
                  :
                  : "memory");
     LoadFloatingPointMode();
 }
 
-// The caller's control word and exception flags come back; the register tags and the stack's
+// The caller's control words and exception flags come back; the register tags and the stack's
 // top stay as they are, for the calculation's result may be on its way back in st(0).
 CalculationScope::~CalculationScope()
 {
@@ -68,13 +75,21 @@ CalculationScope::~CalculationScope()
     if (!outermost_)
         return;
     const auto *saved = reinterpret_cast<const CallersMode *>(callersMode_);
+    if ((saved->statusWord & kExceptionFlags) == 0) {
+        asm volatile("fnclex\n\tfldcw %0\n\tldmxcsr %1"
+                     :
+                     : "m"(saved->controlWord), "m"(saved->mxcsr)
+                     : "memory");
+        return;
+    }
     unsigned char now[28];
     asm volatile("fnstenv %0" : "=m"(now) : : "memory");
     constexpr int kControlWord = 0;  // offsets in the 32-bit environment layout
     constexpr int kStatusWord = 4;
-    std::memcpy(now + kControlWord, saved->x87Environment + kControlWord, 2);
+    std::memcpy(now + kControlWord, &saved->controlWord, 2);
     // Of the status word only the exception flags: the stack's top stays where it is now.
-    now[kStatusWord] = saved->x87Environment[kStatusWord];
+    now[kStatusWord] = static_cast<unsigned char>(
+        (now[kStatusWord] & ~kExceptionFlags) | (saved->statusWord & kExceptionFlags));
     asm volatile("fldenv %0\n\tldmxcsr %1" : : "m"(now), "m"(saved->mxcsr) : "memory");
 }
 
@@ -88,7 +103,14 @@ bool OverflowFlagged() noexcept
     return (status & kOverflowFlag) != 0;
 }
 
-void ClearFaultFlags() noexcept { std::feclearexcept(FE_ALL_EXCEPT); }
+// fnclex and SSE's flags cleared by hand: feclearexcept goes through the whole environment.
+void ClearFaultFlags() noexcept
+{
+    std::uint32_t mxcsr = 0;
+    asm volatile("stmxcsr %0" : "=m"(mxcsr));
+    mxcsr &= ~std::uint32_t{kExceptionFlags};
+    asm volatile("fnclex\n\tldmxcsr %0" : : "m"(mxcsr) : "memory");
+}
 
 } // namespace fp
 } // namespace calc

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Varnelo developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include <cfenv>
 #include <cstdio>
 #include <functional>
 #include <string>
@@ -175,6 +176,32 @@ TEST(FloatingPointMode, EachEntryPointGivesTheCallersModeBack)
         EXPECT_EQ(underForeign, own) << entry.name;
         EXPECT_EQ(after, kForeignMode) << entry.name;
     }
+}
+
+// The caller finds its exception flags and its mode as it left them: no flag when it had none
+// (a calculation raises at least "inexact" on both units, an overflow here), its own when it
+// had raised some.
+TEST(FloatingPointMode, EachEntryPointGivesTheCallersFlagsBack)
+{
+    using namespace fpmode_probe;
+    const std::function<void()> entryPoints[] = {
+        [] { SizingResults r; SizeMixingUnit({}, r); },
+        [] { EXPECT_THROW(TextToNumber("1e5000"), EConvertError); },
+    };
+    for (const int callers : {0, FE_OVERFLOW | FE_INEXACT}) {
+        for (std::size_t i = 0; i < std::size(entryPoints); ++i) {
+            LoadMode(kForeignMode);
+            std::feclearexcept(FE_ALL_EXCEPT);
+            std::feraiseexcept(callers);
+            entryPoints[i]();
+            const int flags = std::fetestexcept(FE_ALL_EXCEPT);
+            const ProcessorMode after = CurrentMode();
+            LoadMode(kCalculationMode);
+            EXPECT_EQ(flags, callers) << "entry point " << i;
+            EXPECT_EQ(after, kForeignMode) << "entry point " << i << ", flags " << callers;
+        }
+    }
+    std::feclearexcept(FE_ALL_EXCEPT);
 }
 #endif
 
