@@ -7,10 +7,8 @@
 # Files that cannot hold a comment (pictures, data, Debian's changelog and copyright) take their
 # licence from .reuse/dep5 and are left alone; any other file this script does not know stops it.
 # Usage: scripts/add-licence-headers.sh   (then review `git diff` and commit)
-set -euo pipefail
-root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+source "$(dirname "${BASH_SOURCE[0]}")/deps.sh"
 cd "$root"
-source scripts/deps.sh
 varnelo_install_missing reuse
 
 # The header's tags are written here for the script's own use, not as this file's licence.

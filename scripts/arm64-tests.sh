@@ -17,8 +17,7 @@
 #   The arm64 build is the build folder itself (default build-arm64), the x86-64 x87 build of
 #   the grid its x87-reference/ folder; the two grids stay in its grid/ folder (first.txt from
 #   x87, second.txt from arm64).
-set -euo pipefail
-root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+source "$(dirname "${BASH_SOURCE[0]}")/deps.sh"
 build="$(realpath -m "${1:-$root/build-arm64}")"
 reference="$build/x87-reference"
 jobs=2
@@ -31,7 +30,6 @@ fail() {
 step() { echo "== arm64: $* ($((SECONDS - start)) s)"; }
 
 step "the cross compiler, qemu-user and the arm64 libraries"
-source "$root/scripts/deps.sh"
 sudo=()
 [ "$(id -u)" -eq 0 ] || sudo=(sudo)
 dpkg --print-foreign-architectures | grep -qx arm64 || "${sudo[@]}" dpkg --add-architecture arm64
@@ -43,13 +41,13 @@ step "cross build for arm64"
 # Only what the checks need: the core with its tests and grid, the windows' tests and start-up
 # probe, the program and its manual pages for the package. Installing (and so the package)
 # takes what is built and builds nothing more.
-cmake -S "$root" -B "$build" -DVARNELO_WERROR=ON -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-aarch64-linux-gnu.cmake" \
-  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVARNELO_BUILD_BENCH=OFF -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON
+varnelo_configure "$build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-aarch64-linux-gnu.cmake" \
+  -DVARNELO_BUILD_BENCH=OFF -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON
 cmake --build "$build" --parallel "$jobs" --target \
   calc_tests calc_grid varnelo_gui_tests varnelo_startup_probe varnelo manual_pages
 
 step "x86-64 build of the grid with the x87 unit"
-cmake -S "$root" -B "$reference" -DVARNELO_WERROR=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVARNELO_CORE_ONLY=ON
+varnelo_configure "$reference" -DVARNELO_CORE_ONLY=ON
 cmake --build "$reference" --parallel "$jobs" --target calc_grid
 
 # The arm64 programs below run through the emulator ctest uses.

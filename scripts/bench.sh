@@ -8,15 +8,13 @@
 # press of "Рассчитать!", the calculation sheet as a PDF file, and the calculation core's own
 # figures.
 # Usage: scripts/bench.sh [build-dir] [rounds]
-set -euo pipefail
-root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+source "$(dirname "${BASH_SOURCE[0]}")/deps.sh"
 build="${1:-$root/build-bench}"
 rounds="${2:-15}"
-source "$root/scripts/deps.sh"
 varnelo_install_missing python3
 
-cmake -S "$root" -B "$build" -DVARNELO_WERROR=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVARNELO_BUILD_BENCH=ON
-cmake --build "$build" --parallel "$(nproc)" \
+varnelo_configure "$build" -DVARNELO_BUILD_BENCH=ON
+varnelo_build "$build" \
   --target varnelo empty_window firstpaint_hook press_bench sheet_bench calc_bench calc_bench_portable
 
 xvfb-run -a -s "-screen 0 1280x1024x24" \

@@ -12,8 +12,7 @@
 # configuring or building: a cross build for another processor, whose caller builds what the
 # package holds (scripts/arm64-tests.sh). The package is for the processor of its program.
 # Usage: scripts/check-package.sh [--install] [--built] [build-dir]
-set -euo pipefail
-root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+source "$(dirname "${BASH_SOURCE[0]}")/deps.sh"
 install_test=0
 build_here=1
 while [ $# -gt 0 ]; do
@@ -25,7 +24,6 @@ while [ $# -gt 0 ]; do
   shift
 done
 build="$(realpath -m "${1:-$root/build}")"
-source "$root/scripts/deps.sh"
 # dpkg-dev and file: CPack's dpkg-shlibdeps step reads the program's libraries with both.
 varnelo_install_missing "${VARNELO_PACKAGING_TOOLS[@]}"
 # The package's file dates are the last commit's, so that a rebuild gives the same bytes.
@@ -60,10 +58,10 @@ fail() {
 
 if [ "$build_here" -eq 1 ]; then
   # The same configuration as run.sh and test.sh, so that a shared build folder keeps its cache.
-  cmake -S "$root" -B "$build" -DVARNELO_WERROR=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
+  varnelo_configure "$build"
   # The whole build: the install step needs every file it installs, and cpack below builds it
   # all anyway.
-  cmake --build "$build" --parallel "$(nproc)"
+  varnelo_build "$build"
 fi
 
 stage="$build/package-stage"

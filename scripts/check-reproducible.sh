@@ -12,9 +12,7 @@
 #   With a build folder inside the sources (one that check-package.sh made of the same commit,
 #   without a compiler cache), that folder's package is the first build; without, both builds
 #   are made here, in "build".
-set -euo pipefail
-root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-source "$root/scripts/deps.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/deps.sh"
 varnelo_install_missing dpkg-dev file
 
 # Every date the package records is the last commit's.
@@ -38,9 +36,8 @@ export_commit() {
 
 # Builds the program in build folder $2 of source tree $1 and makes its package.
 build_package() {
-  cmake -S "$1" -B "$2" -DVARNELO_WERROR=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DBUILD_TESTING=OFF -DVARNELO_BUILD_BENCH=OFF >/dev/null
-  cmake --build "$2" --parallel "$(nproc)" --target varnelo >/dev/null
+  VARNELO_SOURCE="$1" varnelo_configure "$2" -DBUILD_TESTING=OFF -DVARNELO_BUILD_BENCH=OFF >/dev/null
+  varnelo_build "$2" --target varnelo >/dev/null
   package_of "$2"
 }
 

@@ -22,9 +22,7 @@
 #               tests will install, from Debian's registry; a later --use DIR runs the tests
 #   --use DIR   run the tests in a system that --prepare made, and remove it at the end, as a
 #               system made by this run is (CI prepares one while its other stages run)
-set -euo pipefail
-root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-source "$root/scripts/deps.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/deps.sh"
 
 known_suites=(bookworm trixie sid)
 usage() {

@@ -3,9 +3,11 @@
 # SPDX-FileCopyrightText: 2026 Varnelo developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# Installs, from Debian's packages (12, 13 and unstable alike), whatever the build, the program
-# and the tests need and the machine lacks. Sourced by run.sh, test.sh and the other scripts.
+# What every script of scripts/ starts with, sourced as its first line: strict mode, `root` (the
+# repository), the packages from Debian's registry (12, 13 and unstable alike) that the build,
+# the program and the tests need, and the project's own way to configure and build a folder.
 set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
 VARNELO_PACKAGES=(
   cmake g++ make
@@ -53,4 +55,25 @@ varnelo_apt_missing() {
   [ "$(id -u)" -eq 0 ] || sudo=(sudo)
   "${sudo[@]}" apt-get update -qq
   DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install "${options[@]}" "${missing[@]}"
+}
+
+# A build folder as the project's own scripts make it: warnings as errors, optimised with debug
+# information, from the repository (or from VARNELO_SOURCE); more cmake options may follow.
+varnelo_configure() {
+  local build="$1"
+  shift
+  cmake -S "${VARNELO_SOURCE:-$root}" -B "$build" -DVARNELO_WERROR=ON \
+    -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+}
+
+# The same, unless the folder has been configured already: a tier builds in the folder it is given.
+varnelo_configure_once() {
+  [ -f "$1/CMakeCache.txt" ] || varnelo_configure "$@"
+}
+
+# Builds a folder on every core; `--target NAME...` may follow.
+varnelo_build() {
+  local build="$1"
+  shift
+  cmake --build "$build" --parallel "$(nproc)" "$@"
 }

@@ -7,13 +7,11 @@
 # Each environment runs on a private display, session bus and runtime folder; screenshots and
 # the logs of every environment go to the output folder.
 # Usage: scripts/desktop-tests.sh [build-dir] [output-dir] [mutter|kwin|weston ...]
-set -euo pipefail
-root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+source "$(dirname "${BASH_SOURCE[0]}")/deps.sh"
 build="$(realpath -m "${1:-$root/build}")"
 out="$(realpath -m "${2:-$build/desktop-tests}")"
 shift $(( $# < 2 ? $# : 2 ))
 
-source "$root/scripts/deps.sh"
 varnelo_install_missing python3 mutter kwin-x11 kwin-style-breeze weston qt6-wayland \
   wmctrl xdotool x11-utils dbus imagemagick
 

@@ -5,16 +5,14 @@
 
 # Builds the core's fuzz targets with clang and runs each for a given time.
 # Usage: scripts/fuzz.sh [seconds-per-target] [build-dir]
-set -euo pipefail
-root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+source "$(dirname "${BASH_SOURCE[0]}")/deps.sh"
 seconds="${1:-60}"
 build="${2:-$root/build-fuzz}"
-source "$root/scripts/deps.sh"
 varnelo_install_missing clang libclang-rt-14-dev
 
-CC=clang CXX=clang++ cmake -S "$root" -B "$build" -DVARNELO_WERROR=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+CC=clang CXX=clang++ varnelo_configure "$build" \
   -DVARNELO_BUILD_GUI=OFF -DBUILD_TESTING=OFF -DVARNELO_BUILD_BENCH=OFF -DVARNELO_BUILD_FUZZ=ON
-cmake --build "$build" --parallel "$(nproc)"
+varnelo_build "$build"
 
 for target in text_to_number provercifr sizing; do
   work="$build/corpus/$target"

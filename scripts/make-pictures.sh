@@ -7,14 +7,12 @@
 # in resources/pictures, and records what drew them in resources/pictures-toolchain.txt.
 # Usage: scripts/make-pictures.sh [file name ...]  (default: all files)
 # The build folder is build-pictures/ unless VARNELO_PICTURES_BUILD names another.
-set -euo pipefail
-root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+source "$(dirname "${BASH_SOURCE[0]}")/deps.sh"
 build="${VARNELO_PICTURES_BUILD:-$root/build-pictures}"
-source "$root/scripts/deps.sh"
 varnelo_install_missing
 
-cmake -S "$root" -B "$build" -DVARNELO_WERROR=ON -DVARNELO_BUILD_TOOLS=ON
-cmake --build "$build" --target make_pictures --parallel "$(nproc)"
+varnelo_configure "$build" -DVARNELO_BUILD_TOOLS=ON
+varnelo_build "$build" --target make_pictures
 QT_QPA_PLATFORM=offscreen "$build/tools/make_pictures" "$root/resources/pictures" "$@"
 record="$root/resources/pictures-toolchain.txt"
 if [ $# -eq 0 ]; then

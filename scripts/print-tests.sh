@@ -16,10 +16,8 @@
 # Usage: scripts/print-tests.sh [build-dir]
 #   VARNELO_KEEP_PRINT=1 leaves the daemon's folder (saved and printed files, logs) and CUPS-PDF's
 #   settings file in place, for a look.
-set -euo pipefail
-root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+source "$(dirname "${BASH_SOURCE[0]}")/deps.sh"
 build="$(realpath -m "${1:-$root/build}")"
-source "$root/scripts/deps.sh"
 
 fail() {
   echo "print-tests: $*" >&2
@@ -28,8 +26,8 @@ fail() {
 [ "$(id -u)" -eq 0 ] || fail "a CUPS daemon with the CUPS-PDF printer needs root"
 varnelo_install_missing cups-daemon cups-client cups-filters printer-driver-cups-pdf ghostscript
 
-[ -f "$build/CMakeCache.txt" ] || cmake -S "$root" -B "$build" -DVARNELO_WERROR=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build "$build" --parallel "$(nproc)" --target varnelo_print_probe
+varnelo_configure_once "$build"
+varnelo_build "$build" --target varnelo_print_probe
 probe="$build/tests/print/varnelo_print_probe"
 generic_ppd="$(find /usr/share/ppd -name 'Generic-PDF_Printer-PDF.ppd' -print -quit)"
 [ -n "$generic_ppd" ] || fail "cups-filters' Generic-PDF_Printer-PDF.ppd is not installed"

@@ -4,14 +4,13 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # Builds the program and starts it. Usage: scripts/run.sh [build-dir]
-set -euo pipefail
-root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+source "$(dirname "${BASH_SOURCE[0]}")/deps.sh"
 build="${1:-$root/build}"
-source "$root/scripts/deps.sh"
 varnelo_install_missing
 
+# A user's build: a warning that a newer compiler or Qt adds is no error here.
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build "$build" --parallel "$(nproc)"
+varnelo_build "$build"
 
 program="$build/app/varnelo"
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then

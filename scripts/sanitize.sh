@@ -7,15 +7,13 @@
 # undefined-behaviour sanitizers and runs it offscreen. Any sanitizer report fails the run,
 # also one from a process whose exit status nobody looks at.
 # Usage: scripts/sanitize.sh [build-dir]
-set -euo pipefail
-root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+source "$(dirname "${BASH_SOURCE[0]}")/deps.sh"
 build="${1:-$root/build-asan}"
 jobs="$(nproc)"
-source "$root/scripts/deps.sh"
 varnelo_install_missing
 
 sanitize="-fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer"
-cmake -S "$root" -B "$build" -DVARNELO_WERROR=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+varnelo_configure "$build" \
   -DVARNELO_BUILD_BENCH=OFF \
   -DCMAKE_CXX_FLAGS="$sanitize" \
   -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" \

@@ -7,14 +7,12 @@
 # display and is driven with the keyboard only (arrow keys on a tab row switch its tabs, Tab
 # moves from the outer tab row to a gallery's own). One PNG per page, named by tab.
 # Usage: scripts/screenshots.sh [build-dir] [output-dir]
-set -euo pipefail
-root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+source "$(dirname "${BASH_SOURCE[0]}")/deps.sh"
 build="$(realpath -m "${1:-$root/build}")"
 out="$(realpath -m "${2:-$build/screenshots}")"
 
 if [ -z "${DISPLAY:-}" ]; then
-  source "$root/scripts/deps.sh"
-  varnelo_install_missing xvfb xauth xdotool imagemagick
+    varnelo_install_missing xvfb xauth xdotool imagemagick
   exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$build" "$out"
 fi
 

@@ -9,14 +9,12 @@
 # report on a private X display (qt6ct loads only on a real display): every text drawn whole,
 # every label readable on its ground. A picture of each set-up goes to <build-dir>/setups/.
 # Usage: scripts/setups-tests.sh [build-dir]
-set -euo pipefail
-root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+source "$(dirname "${BASH_SOURCE[0]}")/deps.sh"
 build="$(realpath -m "${1:-$root/build}")"
-source "$root/scripts/deps.sh"
 varnelo_install_missing qt6ct xvfb
 
-[ -f "$build/CMakeCache.txt" ] || cmake -S "$root" -B "$build" -DVARNELO_WERROR=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build "$build" --parallel "$(nproc)" --target varnelo_setups_probe
+varnelo_configure_once "$build"
+varnelo_build "$build" --target varnelo_setups_probe
 probe="$build/tests/setups/varnelo_setups_probe"
 out="$build/setups"
 mkdir -p "$out"

@@ -7,8 +7,7 @@
 # its desktop runs, and then no process it started may be left. The processes of one run are
 # told apart from any other by a marker in their environment, which they all inherit.
 # Usage: scripts/tier-cleanup-check.sh [build-dir]  (the program must be built there)
-set -euo pipefail
-root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+source "$(dirname "${BASH_SOURCE[0]}")/deps.sh"
 build="$(realpath -m "${1:-$root/build}")"
 [ -x "$build/app/varnelo" ] || { echo "No program in $build: build it first."; exit 1; }
 out="$build/tier-cleanup"
