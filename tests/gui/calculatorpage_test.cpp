@@ -84,12 +84,7 @@ TEST_P(WorkedValues, PressShowsTheseTexts)
     const auto &[worked, mark] = GetParam();
     SwitchRegionalSettings(mark == ',' ? QLocale(QLocale::Russian, QLocale::Russia)
                                        : QLocale(QLocale::English, QLocale::UnitedStates));
-    Page().ComboBox6->setCurrentIndex(worked.boiler);
-    Page().ComboBox4->setCurrentIndex(worked.setTemp);
-    Page().ComboBox1->setCurrentIndex(worked.drop);
-    Page().Edit4->setText(QString::fromLatin1(worked.length));
-    Page().ComboBox5->setCurrentIndex(worked.pitch);
-    Page().ComboBox3->setCurrentIndex(worked.pump);
+    ChooseInputs(worked.boiler, worked.setTemp, worked.drop, worked.length, worked.pitch, worked.pump);
     Calculate();
     const auto shown = ResultTexts(Page());
     for (std::size_t i = 0; i < shown.size(); ++i) {

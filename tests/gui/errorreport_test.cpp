@@ -172,11 +172,17 @@ private:
 TEST_F(ErrorReportTest, ErrorOnEveryPaintIsReportedOnceAndTheProgramStaysUsable)
 {
     int paintsWhenClosed = -1;
+    bool shownInsideThePaint = true;
     auto *broken = new FailingPaint(Page().Panel2);
     broken->setGeometry(300, 300, 20, 20);  // an empty spot left of the result boxes
-    ExpectErrorReport([&] { paintsWhenClosed = broken->paints; });
+    ExpectErrorReport([&] {
+        paintsWhenClosed = broken->paints;
+        shownInsideThePaint = broken->testAttribute(Qt::WA_WState_InPaintEvent);
+    });
     broken->show();
     ASSERT_TRUE(QTest::qWaitFor([&] { return paintsWhenClosed > 0; }));
+    // Shown after the paint returned, so the window goes on drawing behind the report.
+    EXPECT_FALSE(shownInsideThePaint);
     // Each of these paints fails again, and would open a report of its own.
     ASSERT_TRUE(QTest::qWaitFor([&] { return broken->paints > paintsWhenClosed + 20; }));
     EXPECT_EQ(reports.size(), 1u);

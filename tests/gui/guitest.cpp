@@ -7,6 +7,8 @@
 #include "ui/errorreport.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTextEdit>
@@ -82,6 +84,17 @@ void GuiTest::TearDown()
     windows_.reset();
     reporter_.reset();
     SetRegionalSettingsSource({});
+}
+
+void GuiTest::ChooseInputs(int boiler, int setTemp, int drop, const char *length, int pitch,
+                           int pump)
+{
+    Page().ComboBox6->setCurrentIndex(boiler);
+    Page().ComboBox4->setCurrentIndex(setTemp);
+    Page().ComboBox1->setCurrentIndex(drop);
+    Page().Edit4->setText(QString::fromLatin1(length));
+    Page().ComboBox5->setCurrentIndex(pitch);
+    Page().ComboBox3->setCurrentIndex(pump);
 }
 
 void GuiTest::SwitchRegionalSettings(const QLocale &locale)

@@ -76,6 +76,9 @@ protected:
     CalculatorPage &Page() { return *windows_->Form1.TabSheet1; }
     Tuved &Notice() { return *windows_->uved; }
 
+    // Chooses each list's item by its position and types the length, as the user would.
+    void ChooseInputs(int boiler, int setTemp, int drop, const char *length, int pitch, int pump);
+
     // Sets the decimal mark the way a change of the regional settings does.
     static void SwitchRegionalSettings(const QLocale &locale);
 

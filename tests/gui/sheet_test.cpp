@@ -356,12 +356,7 @@ class SheetWorking : public SheetTest, public ::testing::WithParamInterface<Work
 TEST_P(SheetWorking, AgreesWithTheFiguresWorkedOutApart)
 {
     const WorkingCase &row = GetParam();
-    Page().ComboBox6->setCurrentIndex(row.boiler);
-    Page().ComboBox4->setCurrentIndex(row.setTemp);
-    Page().ComboBox1->setCurrentIndex(row.drop);
-    Page().Edit4->setText(QString::fromLatin1(row.length));
-    Page().ComboBox5->setCurrentIndex(row.pitch);
-    Page().ComboBox3->setCurrentIndex(row.pump);
+    ChooseInputs(row.boiler, row.setTemp, row.drop, row.length, row.pitch, row.pump);
     Calculate();
     const ReferenceWorking reference = WorkOut(row.boiler, row.setTemp, row.drop, row.metres, row.pitch, row.pump);
     const CalculationSheet sheet = Page().Sheet();
