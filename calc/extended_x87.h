@@ -23,6 +23,9 @@ static_assert(std::numeric_limits<long double>::digits == 64
 namespace calc::inline VARNELO_CALC_BACKEND {
 
 struct X87Backend {
+    // From 2^63 up every extended value is whole.
+    static constexpr long double kTwoTo63 = 0x1p63L;
+
     using Raw = long double;
 
     static constexpr Raw FromDouble(double v) noexcept { return v; }
@@ -62,7 +65,6 @@ struct X87Backend {
     // taking away 2^63 rounds in the unit's own mode, without a change of rounding mode.
     static Raw NearestWhole(Raw a) noexcept
     {
-        constexpr long double kTwoTo63 = 0x1p63L;
         return a >= 0 ? (a + kTwoTo63) - kTwoTo63 : (a - kTwoTo63) + kTwoTo63;
     }
     // A whole value within the signed 64-bit range. Stored in the unit's own rounding mode,
@@ -94,10 +96,9 @@ struct X87Backend {
     static Raw Exp(Raw a) noexcept { return std::exp(a); }
     static Raw Log10(Raw a) noexcept { return std::log10(a); }
     // The largest whole value not above a, without a change of rounding mode (see ToInt64):
-    // from 2^63 up every value is whole, and zero keeps its sign.
+    // zero keeps its sign.
     static Raw Floor(Raw a) noexcept
     {
-        constexpr long double kTwoTo63 = 0x1p63L;
         if (!(std::fabs(a) < kTwoTo63) || a == 0)
             return a;
         const Raw nearest = NearestWhole(a);

@@ -28,7 +28,7 @@ public:
     CalculationScope &operator=(const CalculationScope &) = delete;
 
 private:
-    alignas(8) unsigned char callersMode_[32];  // the x87 environment and SSE's control register
+    alignas(8) unsigned char callersMode_[32];  // the caller's control words and fault flags
     bool outermost_;
 };
 

@@ -61,8 +61,8 @@ const Extended kAllowance(kBoilerBranchAllowance);
 // The two branch losses of the mixing unit at `circuits` circuits and the larger of them.
 // A function of its own, never inlined: inlined into the search's loop, GCC keeps the x87
 // stack and the loop's values in a way that made the whole run about a quarter slower.
-[[gnu::flatten, gnu::noinline]] CountCheck UnitLossAt(int circuits, double flow, double boilerShare,
-                                       double recirculationShare)
+[[gnu::flatten, gnu::noinline]] CountCheck UnitLossAt(int circuits, double flow,
+                                                      double boilerShare, double recirculationShare)
 {
     CountCheck check;
     const double boilerFlow = Store(Extended(circuits) * flow * boilerShare);
