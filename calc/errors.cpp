@@ -35,7 +35,7 @@ void RaiseOverflow()
     throw EOverflow();
 }
 
-void RaiseFaultOf(const Extended &value)
+void RaiseFaultOf(Extended value)
 {
     if (value.IsNaN() && !OverflowFlagged())
         RaiseInvalidOp();

@@ -58,22 +58,24 @@ double FlowFor(double power, int kelvin)
 
 const Extended kAllowance(kBoilerBranchAllowance);
 
-// The two branch losses of the mixing unit at `circuits` circuits and the larger of them.
+struct BranchLosses {
+    double boiler;  // with the allowance
+    double recirculation;
+};
+
+// The two branch losses of the mixing unit at `circuits` circuits, handed back in registers.
 // A function of its own, never inlined: inlined into the search's loop, GCC keeps the x87
 // stack and the loop's values in a way that made the whole run about a quarter slower.
-[[gnu::flatten, gnu::noinline]] CountCheck UnitLossAt(int circuits, double flow,
-                                                      double boilerShare, double recirculationShare)
+[[gnu::flatten, gnu::noinline]] BranchLosses BranchLossesAt(int circuits, double flow,
+                                                            double boilerShare,
+                                                            double recirculationShare)
 {
-    CountCheck check;
     const double boilerFlow = Store(Extended(circuits) * flow * boilerShare);
-    check.boilerLoss = Store(
+    const double boilerLoss = Store(
         Extended(formulkms(boilerFlow, kUnitBranchDiameter, kBoilerBranchZeta)) * kAllowance);
     const double recirculationFlow = Store(Extended(circuits) * flow * recirculationShare);
-    check.recirculationLoss =
-        formulkms(recirculationFlow, kUnitBranchDiameter, kRecirculationBranchZeta);
-    check.unitLoss = check.boilerLoss >= check.recirculationLoss ? check.boilerLoss
-                                                                   : check.recirculationLoss;
-    return check;
+    return {boilerLoss,
+            formulkms(recirculationFlow, kUnitBranchDiameter, kRecirculationBranchZeta)};
 }
 
 // The capacity as the working reports it; beyond the range of a double it shows as infinite,
@@ -113,7 +115,12 @@ CircuitSearch SearchCircuits(double flow, double frictionHead, double boilerShar
     const Extended slope(pump.slope);
     CircuitSearch found;
     for (int i = 1; i <= kMostCircuits; ++i) {
-        CountCheck check = UnitLossAt(i, flow, boilerShare, recirculationShare);
+        const BranchLosses losses = BranchLossesAt(i, flow, boilerShare, recirculationShare);
+        CountCheck check;
+        check.boilerLoss = losses.boiler;
+        check.recirculationLoss = losses.recirculation;
+        check.unitLoss = losses.boiler >= losses.recirculation ? losses.boiler
+                                                               : losses.recirculation;
         check.totalHead = Store(Extended(frictionHead) + check.unitLoss);
         check.pumpFlow = Store(Extended(pump.atZeroHead) - slope * check.totalHead);
         const Extended capacity = Extended(check.pumpFlow) / 60 * 1000 / flow;
