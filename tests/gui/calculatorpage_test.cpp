@@ -84,7 +84,8 @@ TEST_P(WorkedValues, PressShowsTheseTexts)
     const auto &[worked, mark] = GetParam();
     SwitchRegionalSettings(mark == ',' ? QLocale(QLocale::Russian, QLocale::Russia)
                                        : QLocale(QLocale::English, QLocale::UnitedStates));
-    ChooseInputs(worked.boiler, worked.setTemp, worked.drop, worked.length, worked.pitch, worked.pump);
+    ChooseInputs(worked.boiler, worked.setTemp, worked.drop, worked.length, worked.pitch,
+                 worked.pump);
     Calculate();
     const auto shown = ResultTexts(Page());
     for (std::size_t i = 0; i < shown.size(); ++i) {
